@@ -1,0 +1,6 @@
+#pragma once
+// The data layer: file formats and their operations. Each function takes the application
+// folder, opens its file, reads or writes it and closes it again; texts come out as UTF-8
+// and go back as Windows-1250. Failures come back as Error values naming the file.
+
+#include "data/persons.h"

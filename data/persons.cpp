@@ -1,0 +1,114 @@
+#include "data/persons.h"
+
+#include "platform/ini.h"
+
+#include <system_error>
+
+namespace tarvenik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path personFile(const fs::path& appFolder) { return appFolder / kPersonFileName; }
+
+std::string withBlanksForBreaks(const std::string& name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\r' && i + 1 < name.size() && name[i + 1] == '\n') {
+            continue;
+        }
+        out += (name[i] == '\r' || name[i] == '\n') ? ' ' : name[i];
+    }
+    return out;
+}
+
+DateTime timeOfDay(const Person& p) {
+    return DateTime::fromMs((std::int64_t{p.birthHour} * 60 + p.birthMinute) * 60'000);
+}
+
+} // namespace
+
+std::string recordNameOf(const Person& p) {
+    return p.surname + " " + p.firstName + " " + p.birthDate.shortDate() + " " +
+           timeOfDay(p).shortTime();
+}
+
+DateTime birthMoment(const Person& p) { return p.birthDate.datePart().addMs(timeOfDay(p).ms()); }
+
+Result<std::vector<std::string>> listPersons(const fs::path& appFolder) {
+    auto doc = loadIni(personFile(appFolder));
+    if (!doc) {
+        return doc.error();
+    }
+    return doc->sectionNames();
+}
+
+Result<Person> readPerson(const fs::path& appFolder, const std::string& recordName,
+                          DateTime defaultDate) {
+    auto loaded = loadIni(personFile(appFolder));
+    if (!loaded) {
+        return loaded.error();
+    }
+    const IniDocument& doc = *loaded;
+    Person p;
+    p.firstName = doc.readString(recordName, "Jmeno", "");
+    p.surname = doc.readString(recordName, "Prijmeni", "");
+    const auto date = DateTime::parseShortDate(doc.readString(recordName, "Datum", ""));
+    p.birthDate = date ? *date : defaultDate.datePart();
+    p.exactTime = doc.readBool(recordName, "PresnyCas", false);
+    if (const auto time = DateTime::parseTime(doc.readString(recordName, "Cas", ""))) {
+        p.birthHour = time->hour();
+        p.birthMinute = time->minute();
+    }
+    p.sex = doc.readInteger(recordName, "Pohlavi", -1);
+    return p;
+}
+
+Result<std::string> writePerson(const fs::path& appFolder, const Person& person) {
+    Person p = person;
+    p.firstName = withBlanksForBreaks(p.firstName);
+    p.surname = withBlanksForBreaks(p.surname);
+    const std::string name = recordNameOf(p);
+
+    const fs::path file = personFile(appFolder);
+    auto doc = loadIni(file);
+    if (!doc) {
+        return doc.error();
+    }
+    doc.value().write(name, "Jmeno", p.firstName);
+    doc.value().write(name, "Prijmeni", p.surname);
+    doc.value().write(name, "Datum", p.birthDate.shortDate());
+    doc.value().write(name, "PresnyCas", p.exactTime ? "1" : "0");
+    doc.value().write(name, "Cas", timeOfDay(p).longTime());
+    doc.value().write(name, "Pohlavi", std::to_string(p.sex));
+    if (auto saved = saveIni(file, *doc); !saved) {
+        return saved.error();
+    }
+    return name;
+}
+
+Result<void> erasePerson(const fs::path& appFolder, const std::string& recordName) {
+    const fs::path file = personFile(appFolder);
+    auto doc = loadIni(file);
+    if (!doc) {
+        return doc.error();
+    }
+    if (!doc->hasSection(recordName)) {
+        return {}; // nothing to erase; don't create the file for it
+    }
+    doc.value().eraseSection(recordName);
+    return saveIni(file, *doc);
+}
+
+Result<void> deleteAllPersons(const fs::path& appFolder) {
+    const fs::path file = personFile(appFolder);
+    std::error_code ec;
+    fs::remove(file, ec);
+    if (ec) {
+        return Error{file.string(), ec.message()};
+    }
+    return {};
+}
+
+} // namespace tarvenik

@@ -1,0 +1,52 @@
+#pragma once
+// A value or an error that says what failed and where. Readers and writers of every
+// layer return these instead of throwing across layer boundaries.
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace tarvenik {
+
+struct Error {
+    std::string where;  // file path, optionally with a line or offset
+    std::string reason; // what went wrong, in the system's or the parser's words
+
+    std::string text() const { return where.empty() ? reason : where + ": " + reason; }
+};
+
+template <class T>
+class [[nodiscard]] Result {
+public:
+    Result(T value) : m_v(std::in_place_index<0>, std::move(value)) {}
+    Result(Error error) : m_v(std::in_place_index<1>, std::move(error)) {}
+
+    bool ok() const { return m_v.index() == 0; }
+    explicit operator bool() const { return ok(); }
+    const T& value() const& { return std::get<0>(m_v); }
+    T& value() & { return std::get<0>(m_v); }
+    T&& value() && { return std::get<0>(std::move(m_v)); }
+    const T& operator*() const& { return value(); }
+    const T* operator->() const { return &value(); }
+    const Error& error() const { return std::get<1>(m_v); }
+
+private:
+    std::variant<T, Error> m_v;
+};
+
+template <>
+class [[nodiscard]] Result<void> {
+public:
+    Result() = default;
+    Result(Error error) : m_ok(false), m_error(std::move(error)) {}
+
+    bool ok() const { return m_ok; }
+    explicit operator bool() const { return m_ok; }
+    const Error& error() const { return m_error; }
+
+private:
+    bool m_ok = true;
+    Error m_error;
+};
+
+} // namespace tarvenik

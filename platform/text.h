@@ -1,0 +1,50 @@
+#pragma once
+// Text services the system does not give us in the form this program needs: the
+// Windows-1250 codec used at every file boundary, the two upper-case mappings the
+// comparisons name, cuts by characters, and the Czech number form.
+//
+// In memory every string is UTF-8; "characters" are Unicode code points.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarvenik {
+
+// Windows-1250 bytes -> UTF-8. Bytes without a Windows-1250 meaning become U+FFFD.
+std::string decode1250(std::string_view bytes);
+
+// UTF-8 -> Windows-1250 bytes. A character the code page cannot hold, and every byte of a
+// malformed UTF-8 sequence, is written as '?'.
+std::string encode1250(std::string_view utf8);
+
+// Decodes one code point at `pos` and advances it; malformed input yields U+FFFD and
+// advances by one byte, so a loop over any bytes always ends.
+char32_t nextCodePoint(std::string_view utf8, std::size_t& pos);
+void appendUtf8(std::string& out, char32_t cp);
+
+// Folds only a-z to A-Z; everything else, accented letters included, stays as it is.
+std::string asciiUpper(std::string_view utf8);
+
+// Folds every letter of Windows-1250 (č -> Č, ů -> Ů, ő -> Ő) and the other Latin,
+// Greek and Cyrillic letters; letters with no upper-case partner (ß, µ) stay unchanged,
+// as the system's whole-alphabet mapping leaves them.
+std::string fullUpper(std::string_view utf8);
+std::string fullLower(std::string_view utf8);
+char32_t upperOf(char32_t cp);
+char32_t lowerOf(char32_t cp);
+
+std::size_t charCount(std::string_view utf8);
+// The first n characters (all of them when there are fewer).
+std::string cutChars(std::string_view utf8, std::size_t n);
+
+// Blanks (space, tab, CR, LF) removed at both ends.
+std::string_view trimBlanks(std::string_view s);
+
+// Shortest general form with at most 15 significant digits, decimal comma: 2.5 -> "2,5".
+std::string czechNumber(double value);
+
+// To the nearest integer, a half to the even neighbour: 2.5 -> 2, 3.5 -> 4, -2.5 -> -2.
+double roundHalfEven(double value);
+
+} // namespace tarvenik

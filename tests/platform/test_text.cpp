@@ -1,0 +1,117 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tarvenik;
+
+namespace {
+
+std::string allBytes() {
+    std::string s;
+    for (int b = 0; b < 256; ++b) {
+        s += static_cast<char>(b);
+    }
+    return s;
+}
+
+} // namespace
+
+TEST(Codec1250, CzechLettersBothWays) {
+    const std::string utf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy – „ÚŤĚŠČŘŽÝÁÍÉŮŇĎ“";
+    const std::string bytes = encode1250(utf8);
+    EXPECT_EQ(bytes.size(), charCount(utf8));
+    EXPECT_EQ(decode1250(bytes), utf8);
+    EXPECT_EQ(encode1250("č"), "\xE8");
+    EXPECT_EQ(encode1250("Ř"), "\xD8");
+    EXPECT_EQ(encode1250("€"), "\x80");
+    EXPECT_EQ(decode1250("\x8A\x9A\x8E\x9E"), "ŠšŽž");
+}
+
+TEST(Codec1250, EveryDefinedByteRoundTrips) {
+    const std::string bytes = allBytes();
+    const std::string utf8 = decode1250(bytes);
+    const std::string back = encode1250(utf8);
+    ASSERT_EQ(back.size(), 256u);
+    for (int b = 0; b < 256; ++b) {
+        const bool unused = b == 0x81 || b == 0x83 || b == 0x88 || b == 0x90 || b == 0x98;
+        EXPECT_EQ(back[b], unused ? '?' : static_cast<char>(b)) << "byte " << b;
+    }
+}
+
+TEST(Codec1250, UnusedBytesDecodeAsReplacementCharacter) {
+    EXPECT_EQ(decode1250("a\x81z"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(decode1250(std::string("\0x", 2)), std::string("\0x", 2));
+}
+
+TEST(Codec1250, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(encode1250("Ωж😀ø"), "????");
+    // Malformed UTF-8: lone continuation, truncated sequence, overlong form, surrogate.
+    EXPECT_EQ(encode1250("\x80"), "?");
+    EXPECT_EQ(encode1250("a\xC4"), "a?");
+    EXPECT_EQ(encode1250("\xC0\xAF"), "??");
+    EXPECT_EQ(encode1250("\xED\xA0\x80"), "???");
+}
+
+TEST(UpperCase, AsciiUpperFoldsOnlyAtoZ) {
+    EXPECT_EQ(asciiUpper("abc xyz čřž ÁÉ 09"), "ABC XYZ čřž ÁÉ 09");
+}
+
+TEST(UpperCase, FullUpperFoldsEveryLetterOfTheCodePage) {
+    EXPECT_EQ(fullUpper("příliš žluťoučký kůň"), "PŘÍLIŠ ŽLUŤOUČKÝ KŮŇ");
+    EXPECT_EQ(fullUpper("ąćęłńśźż ăâîşţ őű ĺľŕ đ äöü ç ë"), "ĄĆĘŁŃŚŹŻ ĂÂÎŞŢ ŐŰ ĹĽŔ Đ ÄÖÜ Ç Ë");
+    // Every lower-case letter of the code page has its partner in the code page, except
+    // ß and µ, which stay as they are.
+    const std::string all = decode1250(allBytes());
+    const std::string upper = fullUpper(all);
+    EXPECT_EQ(charCount(upper), 256u);
+    EXPECT_EQ(encode1250(upper).find('?'), encode1250(all).find('?'));
+    EXPECT_EQ(fullUpper("ß µ"), "ß µ");
+    EXPECT_EQ(fullLower(fullUpper(all)), fullLower(all));
+}
+
+TEST(UpperCase, FullUpperOnLettersOutsideTheCodePage) {
+    EXPECT_EQ(fullUpper("øÿ ω ж ё ı"), "ØŸ Ω Ж Ё I");
+    EXPECT_EQ(fullLower("ÁČŘ ΩЖ"), "áčř ωж");
+}
+
+TEST(Cuts, CountAndCutByCharacters) {
+    EXPECT_EQ(charCount("Šťastný"), 7u);
+    EXPECT_EQ(cutChars("Šťastný", 2), "Šť");
+    EXPECT_EQ(cutChars("Šťastný", 30), "Šťastný");
+    EXPECT_EQ(cutChars("", 3), "");
+    EXPECT_EQ(cutChars("abc", 0), "");
+}
+
+TEST(Cuts, TrimBlanks) {
+    EXPECT_EQ(trimBlanks("  a b \t\r\n"), "a b");
+    EXPECT_EQ(trimBlanks(" \t "), "");
+}
+
+TEST(Numbers, CzechGeneralForm) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0"},         {2.5, "2,5"},
+        {-1.25, "-1,25"},   {1.0 / 3.0, "0,333333333333333"},
+        {12345.0, "12345"}, {123456789012345.0, "123456789012345"},
+        {0.1 + 0.2, "0,3"}, {1e20, "1e+20"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(czechNumber(c.value), c.text) << c.value;
+    }
+}
+
+TEST(Numbers, HalfToEven) {
+    struct Case {
+        double in, out;
+    };
+    const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2},
+                          {2.4999, 2}, {2.5001, 3}, {-0.5, -0.0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    }
+}
