@@ -1,0 +1,18 @@
+#include "ui/qtext.h"
+
+namespace tarvenik {
+
+// Paths on disk are UTF-8 (names like "Data/Jména" carry diacritics).
+std::filesystem::path toPath(const QString& path) {
+    const QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
+                                               static_cast<std::size_t>(utf8.size())));
+}
+
+QString fromPath(const std::filesystem::path& path) {
+    const std::u8string s = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(s.data()),
+                             static_cast<qsizetype>(s.size()));
+}
+
+} // namespace tarvenik

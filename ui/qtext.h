@@ -1,0 +1,20 @@
+#pragma once
+// The one crossing between the layers' UTF-8 strings and Qt's QString.
+
+#include <QString>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tarvenik {
+
+inline QString toQ(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline std::string fromQ(const QString& text) { return text.toStdString(); }
+
+std::filesystem::path toPath(const QString& path);
+QString fromPath(const std::filesystem::path& path);
+
+} // namespace tarvenik
