@@ -127,7 +127,8 @@ TEST(Ini, GarbageNeverBreaksReading) {
         junk += static_cast<char>((i * 7919) % 256);
     }
     junk += std::string(10 << 20, 'x'); // a 10 MB line
-    junk += std::string("\0[S]\0\n=\n[\n]\n[]\nk=\0v\n", 22);
+    constexpr char tail[] = "\0[S]\0\n=\n[\n]\n[]\nk=\0v\n";
+    junk += std::string(tail, sizeof tail - 1);
     IniDocument d = IniDocument::fromBytes(junk);
     EXPECT_FALSE(d.value("S", "k"));
     EXPECT_EQ(d.value("", "k"), std::string("\0v", 2));
