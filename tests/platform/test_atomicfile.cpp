@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,19 +43,29 @@ TEST(AtomicFile, ProcessKilledBeforeRenameLeavesOldFileUntouched) {
     EXPECT_EQ(dir.read("f.ini"), old);
 }
 
-TEST(AtomicFile, FailedWriteNamesThePathAndLeavesNoTemporaryFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
+TEST(AtomicFile, FullDiskNamesThePathAndLeavesOldFileAndNoTemporaryFile) {
     TempFolder dir;
     dir.write("f.ini", "old");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
-    const auto result = writeFileAtomic(dir / "f.ini", "new");
-    ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().where, (dir / "f.ini").string());
-    EXPECT_FALSE(result.error().reason.empty());
+    // A file-size limit makes write() fail part-way, as a full disk would.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const auto result = writeFileAtomic(dir / "f.ini", std::string(1 << 20, 'x'));
+        const bool namesPath = !result && result.error().where == (dir / "f.ini").string() &&
+                               !result.error().reason.empty();
+        _exit(namesPath ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dir.read("f.ini"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(AtomicFile, MissingFolderIsAnError) {
