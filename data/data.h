@@ -3,4 +3,10 @@
 // folder, opens its file, reads or writes it and closes it again; texts come out as UTF-8
 // and go back as Windows-1250. Failures come back as Error values naming the file.
 
+#include "data/dreams.h"
+#include "data/namedays.h"
+#include "data/names.h"
+#include "data/oracle.h"
 #include "data/persons.h"
+#include "data/settings.h"
+#include "data/textlines.h"

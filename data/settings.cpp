@@ -1,0 +1,105 @@
+#include "data/settings.h"
+
+#include "platform/ini.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace tarvenik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* flag(bool b) { return b ? "1" : "0"; }
+
+struct KeyWrite {
+    const char* section;
+    const char* key;
+    std::string value;
+};
+
+template <std::size_t N>
+Result<void> writeInOrder(const fs::path& file, const KeyWrite (&writes)[N]) {
+    for (const KeyWrite& w : writes) {
+        if (auto r = writeIniValue(file, w.section, w.key, w.value); !r) {
+            return Error{file.string(), r.error().reason};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+fs::path settingsPath(const fs::path& appFolder) { return appFolder / kSettingsFileName; }
+
+Result<AppSettings> readSettings(const fs::path& appFolder) {
+    auto loaded = loadIni(settingsPath(appFolder));
+    if (!loaded) {
+        return loaded.error();
+    }
+    const IniDocument& doc = *loaded;
+    AppSettings s;
+    s.Partner = doc.readBool("Vypocet", "Partner", false);
+    s.Pamatovat = doc.readBool("Pamatovat", "Pamatovat", false);
+    s.Pruhlednost = doc.readBool("Vypocet", "Pruhlednost", false);
+    s.Pruhlednost_value = doc.readInteger("Vypocet", "Pruhlednost_value", 255);
+    s.Pouzit = doc.readBool("Obrazek", "Pouzit", false);
+    s.Cesta = doc.readString("Obrazek", "Cesta", "");
+    return s;
+}
+
+Result<void> saveSettings(const fs::path& appFolder, const AppSettings& s) {
+    const KeyWrite writes[] = {
+        {"Vypocet", "Partner", flag(s.Partner)},
+        {"Pamatovat", "Pamatovat", flag(s.Pamatovat)},
+        {"Vypocet", "Pruhlednost", flag(s.Pruhlednost)},
+        {"Vypocet", "Pruhlednost_value", std::to_string(s.Pruhlednost_value)},
+        {"Obrazek", "Pouzit", flag(s.Pouzit)},
+        {"Obrazek", "Cesta", s.Cesta},
+    };
+    return writeInOrder(settingsPath(appFolder), writes);
+}
+
+std::string unableToWriteMessage(const fs::path& path) {
+    return "Unable to write to " + path.string();
+}
+
+int windowOpacityLevel(int stored) { return std::clamp(stored, 0, 255); }
+int sliderOpacityLevel(int stored) { return std::clamp(stored, 50, 255); }
+
+Result<RememberedSelection> readRememberedSelection(const fs::path& appFolder,
+                                                    bool loadedPartner) {
+    auto loaded = loadIni(settingsPath(appFolder));
+    if (!loaded) {
+        return loaded.error();
+    }
+    RememberedSelection r;
+    r.PartnerZAP = loaded->readBool("Pamatovat", "PartnerZAP", loadedPartner);
+    r.Uzivatel = loaded->readString("Pamatovat", "Uzivatel", "");
+    r.Partner = loaded->readString("Pamatovat", "Partner", "");
+    return r;
+}
+
+Result<void> writeRememberedSelection(const fs::path& appFolder, const RememberedSelection& r) {
+    const KeyWrite writes[] = {
+        {"Pamatovat", "PartnerZAP", flag(r.PartnerZAP)},
+        {"Pamatovat", "Uzivatel", r.Uzivatel},
+        {"Pamatovat", "Partner", r.Partner},
+    };
+    return writeInOrder(settingsPath(appFolder), writes);
+}
+
+std::string storedPicturePath(const std::string& chosen, const std::string& appFolder) {
+    if (!appFolder.empty() && std::string_view(chosen).starts_with(appFolder)) {
+        return chosen.substr(appFolder.size());
+    }
+    return chosen;
+}
+
+fs::path resolvePicturePath(const fs::path& appFolder, const std::string& cesta) {
+    const fs::path p(std::u8string(cesta.begin(), cesta.end()));
+    return p.is_absolute() ? p : appFolder / p;
+}
+
+} // namespace tarvenik

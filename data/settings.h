@@ -1,0 +1,67 @@
+#pragma once
+// The settings file Tarvenik.ini: the preferences the settings dialog writes and the
+// person selection the person dialog remembers. Reading gives every missing or malformed
+// key its default; writing goes key by key through the profile engine, each write atomic.
+
+#include "platform/result.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tarvenik {
+
+inline constexpr const char* kSettingsFileName = "Tarvenik.ini";
+
+// The six loaded settings, under their key names.
+struct AppSettings {
+    bool Partner = false;           // [Vypocet] Partner: partner option starts ticked
+    bool Pamatovat = false;         // [Pamatovat] Pamatovat: remember the chosen persons
+    bool Pruhlednost = false;       // [Vypocet] Pruhlednost: main window translucent
+    int Pruhlednost_value = 255;    // [Vypocet] Pruhlednost_value: 0 clear ... 255 opaque
+    bool Pouzit = false;            // [Obrazek] Pouzit: background picture shown
+    std::string Cesta;              // [Obrazek] Cesta: picture path, relative when inside
+
+    bool operator==(const AppSettings&) const = default;
+};
+
+std::filesystem::path settingsPath(const std::filesystem::path& appFolder);
+
+// A missing file gives all defaults; only a file that exists and cannot be read fails.
+Result<AppSettings> readSettings(const std::filesystem::path& appFolder);
+
+// Writes Vypocet/Partner, Pamatovat/Pamatovat, Vypocet/Pruhlednost,
+// Vypocet/Pruhlednost_value, Obrazek/Pouzit, Obrazek/Cesta in this order. The first write
+// that fails stops the save; the keys before it stay written.
+Result<void> saveSettings(const std::filesystem::path& appFolder, const AppSettings& settings);
+
+// "Unable to write to <path>", the report of a failed save.
+std::string unableToWriteMessage(const std::filesystem::path& path);
+
+// The opacity level the main window applies: a stored level outside 0-255 is clamped.
+int windowOpacityLevel(int stored);
+// The slider of the settings dialog offers 50-255 only.
+int sliderOpacityLevel(int stored);
+
+// The person selection remembered in section Pamatovat.
+struct RememberedSelection {
+    bool PartnerZAP = false;
+    std::string Uzivatel;
+    std::string Partner;
+    bool operator==(const RememberedSelection&) const = default;
+};
+
+// PartnerZAP defaults to the loaded Vypocet/Partner, the two names to empty texts.
+Result<RememberedSelection> readRememberedSelection(const std::filesystem::path& appFolder,
+                                                    bool loadedPartner);
+// Writes PartnerZAP, Uzivatel, Partner in this order, stopping at the first failure.
+Result<void> writeRememberedSelection(const std::filesystem::path& appFolder,
+                                      const RememberedSelection& selection);
+
+// The path as stored in Cesta: without the application folder's prefix when the file lies
+// inside it (compared letter for letter, case included), otherwise unchanged.
+std::string storedPicturePath(const std::string& chosen, const std::string& appFolder);
+// The path to open for a stored Cesta: a relative path is taken from the application folder.
+std::filesystem::path resolvePicturePath(const std::filesystem::path& appFolder,
+                                         const std::string& cesta);
+
+} // namespace tarvenik
