@@ -43,7 +43,8 @@ bool matches(const std::string& value, const NameDayQuery& q) {
     if (q.exact) {
         return q.caseSensitive ? value == q.text : asciiUpper(value) == asciiUpper(q.text);
     }
-    return q.caseSensitive ? contains(value, q.text) : contains(asciiUpper(value), asciiUpper(q.text));
+    return q.caseSensitive ? contains(value, q.text)
+                           : contains(asciiUpper(value), asciiUpper(q.text));
 }
 
 } // namespace
@@ -61,7 +62,9 @@ bool nameDayFileExists(const fs::path& appFolder, NameDayFile file) {
     return fs::is_regular_file(nameDayPath(appFolder, file), ec);
 }
 
-std::string nameDayKey(DateTime date) { return date.format("d.M."); }
+std::string nameDayKey(DateTime date) {
+    return date.format("d.M.");
+}
 
 std::optional<DayMonth> parseNameDayKey(std::string_view key) {
     key = trimBlanks(key);
@@ -129,8 +132,7 @@ Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view
     return result;
 }
 
-Result<std::vector<NameDayEntry>> loadNameDayEntries(const fs::path& appFolder,
-                                                     NameDayFile file) {
+Result<std::vector<NameDayEntry>> loadNameDayEntries(const fs::path& appFolder, NameDayFile file) {
     auto lines = readLines(nameDayPath(appFolder, file));
     if (!lines) {
         return lines.error();
@@ -156,8 +158,7 @@ std::vector<NameDayEntry> filterNameDayEntries(std::vector<NameDayEntry> entries
     return entries;
 }
 
-Result<std::vector<NameDayEntry>> filterNameDayEntries(const fs::path& appFolder,
-                                                       NameDayFile file,
+Result<std::vector<NameDayEntry>> filterNameDayEntries(const fs::path& appFolder, NameDayFile file,
                                                        const NameDayQuery& query) {
     auto entries = loadNameDayEntries(appFolder, file);
     if (!entries) {

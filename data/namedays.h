@@ -57,8 +57,7 @@ struct NameDayMatches {
 // when the name (whole-alphabet upper case) occurs anywhere in it; the last matching line
 // with a valid date key wins. An empty name matches nothing.
 Result<NameDayMatches> nameDayOfName(const std::filesystem::path& appFolder,
-                                     std::string_view firstName,
-                                     std::string_view secondName = {});
+                                     std::string_view firstName, std::string_view secondName = {});
 
 // Every line but the header, in file order, split at its first '='. A missing file is an
 // error; callers that show their own message check nameDayFileExists first.
@@ -78,7 +77,6 @@ struct NameDayQuery {
 std::vector<NameDayEntry> filterNameDayEntries(std::vector<NameDayEntry> entries,
                                                const NameDayQuery& query);
 Result<std::vector<NameDayEntry>> filterNameDayEntries(const std::filesystem::path& appFolder,
-                                                       NameDayFile file,
-                                                       const NameDayQuery& query);
+                                                       NameDayFile file, const NameDayQuery& query);
 
 } // namespace tarvenik

@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* flag(bool b) { return b ? "1" : "0"; }
+const char* flag(bool b) {
+    return b ? "1" : "0";
+}
 
 struct KeyWrite {
     const char* section;
@@ -31,7 +33,9 @@ Result<void> writeInOrder(const fs::path& file, const KeyWrite (&writes)[N]) {
 
 } // namespace
 
-fs::path settingsPath(const fs::path& appFolder) { return appFolder / kSettingsFileName; }
+fs::path settingsPath(const fs::path& appFolder) {
+    return appFolder / kSettingsFileName;
+}
 
 Result<AppSettings> readSettings(const fs::path& appFolder) {
     auto loaded = loadIni(settingsPath(appFolder));
@@ -65,11 +69,14 @@ std::string unableToWriteMessage(const fs::path& path) {
     return "Unable to write to " + path.string();
 }
 
-int windowOpacityLevel(int stored) { return std::clamp(stored, 0, 255); }
-int sliderOpacityLevel(int stored) { return std::clamp(stored, 50, 255); }
+int windowOpacityLevel(int stored) {
+    return std::clamp(stored, 0, 255);
+}
+int sliderOpacityLevel(int stored) {
+    return std::clamp(stored, 50, 255);
+}
 
-Result<RememberedSelection> readRememberedSelection(const fs::path& appFolder,
-                                                    bool loadedPartner) {
+Result<RememberedSelection> readRememberedSelection(const fs::path& appFolder, bool loadedPartner) {
     auto loaded = loadIni(settingsPath(appFolder));
     if (!loaded) {
         return loaded.error();

@@ -14,12 +14,12 @@ inline constexpr const char* kSettingsFileName = "Tarvenik.ini";
 
 // The six loaded settings, under their key names.
 struct AppSettings {
-    bool Partner = false;           // [Vypocet] Partner: partner option starts ticked
-    bool Pamatovat = false;         // [Pamatovat] Pamatovat: remember the chosen persons
-    bool Pruhlednost = false;       // [Vypocet] Pruhlednost: main window translucent
-    int Pruhlednost_value = 255;    // [Vypocet] Pruhlednost_value: 0 clear ... 255 opaque
-    bool Pouzit = false;            // [Obrazek] Pouzit: background picture shown
-    std::string Cesta;              // [Obrazek] Cesta: picture path, relative when inside
+    bool Partner = false;        // [Vypocet] Partner: partner option starts ticked
+    bool Pamatovat = false;      // [Pamatovat] Pamatovat: remember the chosen persons
+    bool Pruhlednost = false;    // [Vypocet] Pruhlednost: main window translucent
+    int Pruhlednost_value = 255; // [Vypocet] Pruhlednost_value: 0 clear ... 255 opaque
+    bool Pouzit = false;         // [Obrazek] Pouzit: background picture shown
+    std::string Cesta;           // [Obrazek] Cesta: picture path, relative when inside
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -10,7 +10,9 @@ using tarvenik::test::TempFolder;
 
 namespace {
 
-DateTime date(int y, int m, int d) { return *DateTime::fromDate(y, m, d); }
+DateTime date(int y, int m, int d) {
+    return *DateTime::fromDate(y, m, d);
+}
 
 // Writes a calendar the way the shipped one is stored: Windows-1250, CR LF.
 void writeCalendar(const TempFolder& dir, const std::string& name,
@@ -23,9 +25,9 @@ void writeCalendar(const TempFolder& dir, const std::string& name,
 }
 
 const std::initializer_list<std::string> kCalendar = {
-    "[Svátky]",        "1.1.=Nový rok",  "11.1.=Bohdana", "21.1.=Běla", "31.1.=Marika",
-    "10.3.=Alena",     "5.3.=Miroslav",  "29.2.=Horymír", "17.8.=Helena",
-    "12.4.=Čeněk",     "28.1.=Karel",    "4.11.=Karel, Karla",
+    "[Svátky]",     "1.1.=Nový rok", "11.1.=Bohdana", "21.1.=Běla",
+    "31.1.=Marika", "10.3.=Alena",   "5.3.=Miroslav", "29.2.=Horymír",
+    "17.8.=Helena", "12.4.=Čeněk",   "28.1.=Karel",   "4.11.=Karel, Karla",
 };
 
 std::vector<std::string> keysOf(const std::vector<NameDayEntry>& entries) {
@@ -68,15 +70,12 @@ TEST(NameDays, NameDayOfName) {
         std::optional<DayMonth> expected;
     };
     const Case cases[] = {
-        {"Miroslav", DayMonth{5, 3}},
-        {"čeněk", DayMonth{12, 4}},   // whole-alphabet folding
+        {"Miroslav", DayMonth{5, 3}}, {"čeněk", DayMonth{12, 4}}, // whole-alphabet folding
         {"Lena", DayMonth{17, 8}},    // substring, last match wins over Alena
         {"Horymír", DayMonth{29, 2}}, // a name day valid only in leap years
-        {"Karel", DayMonth{4, 11}},
-        {"Xaver", std::nullopt},
-        {"", std::nullopt},
-        {"SVÁTKY", std::nullopt}, // only the header holds it: no day
-        {"1.", DayMonth{4, 11}},  // the key is part of the line, too: 4.11. is last
+        {"Karel", DayMonth{4, 11}},   {"Xaver", std::nullopt},
+        {"", std::nullopt},           {"SVÁTKY", std::nullopt}, // only the header holds it: no day
+        {"1.", DayMonth{4, 11}}, // the key is part of the line, too: 4.11. is last
     };
     for (const Case& c : cases) {
         const auto r = nameDayOfName(dir.path(), c.name);
@@ -127,7 +126,8 @@ TEST(NameDays, ParseKey) {
 
 TEST(NameDays, LoadEntriesDropsOnlyTheHeader) {
     TempFolder dir;
-    writeCalendar(dir, "SvatkyEx.ini", {"[Svátky]", "1.1.=Nový rok", "", "bez rovnítka", "2.1.=A=B"});
+    writeCalendar(dir, "SvatkyEx.ini",
+                  {"[Svátky]", "1.1.=Nový rok", "", "bez rovnítka", "2.1.=A=B"});
     const auto r = loadNameDayEntries(dir.path(), NameDayFile::Extended);
     ASSERT_TRUE(r);
     const std::vector<NameDayEntry> expected = {

@@ -61,10 +61,11 @@ TEST(Settings, RememberedSelectionRoundTrip) {
     const RememberedSelection r{true, "Malá Eva 1.1.1980 00:00", ""};
     ASSERT_TRUE(writeRememberedSelection(dir.path(), r));
     EXPECT_EQ(*readRememberedSelection(dir.path(), false), r);
-    EXPECT_EQ(dir.read("Tarvenik.ini"),
-              "[Vypocet]\r\nPartner=0\r\nPruhlednost=0\r\nPruhlednost_value=255\r\n"
-              "[Pamatovat]\r\nPamatovat=0\r\nPartnerZAP=1\r\nUzivatel=Mal\xE1 Eva 1.1.1980 00:00\r\n"
-              "Partner=\r\n[Obrazek]\r\nPouzit=0\r\nCesta=\r\n");
+    EXPECT_EQ(
+        dir.read("Tarvenik.ini"),
+        "[Vypocet]\r\nPartner=0\r\nPruhlednost=0\r\nPruhlednost_value=255\r\n"
+        "[Pamatovat]\r\nPamatovat=0\r\nPartnerZAP=1\r\nUzivatel=Mal\xE1 Eva 1.1.1980 00:00\r\n"
+        "Partner=\r\n[Obrazek]\r\nPouzit=0\r\nCesta=\r\n");
 }
 
 TEST(Settings, FailedWriteStopsAndNamesTheFile) {
