@@ -11,6 +11,7 @@
 #include "core/calendarwords.h"
 #include "core/chinese.h"
 #include "core/horoscopeset.h"
+#include "core/horoscopetexts.h"
 #include "core/numerology.h"
 #include "core/rangewalk.h"
 #include "core/seasonsigns.h"

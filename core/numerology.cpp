@@ -15,6 +15,20 @@ constexpr std::array<std::u32string_view, 9> kLettersByValue{
 
 int reduceNumber(int value) { return reduceMaster(std::to_string(value)); }
 
+// Drops the first `count` characters of a paragraph; the rest keeps its styles.
+void dropLeadingChars(Paragraph& paragraph, std::size_t count) {
+    for (Run& run : paragraph.runs) {
+        const std::size_t chars = charCount(run.text);
+        const std::size_t cut = std::min(count, chars);
+        run.text = run.text.substr(cutChars(run.text, cut).size());
+        count -= cut;
+        if (count == 0) {
+            break;
+        }
+    }
+    normalise(paragraph);
+}
+
 } // namespace
 
 int letterValue(char32_t c) {
@@ -106,6 +120,25 @@ std::array<std::string, 4> ageRangeLabels(int lifePath) {
     const auto s = [](int v) { return std::to_string(v); };
     return {"1.   0 - " + s(n) + " let", "2.   " + s(n + 1) + "- " + s(n + 9) + " let",
             "3.   " + s(n + 10) + "- " + s(n + 18) + " let", "4.   " + s(n + 19) + "- ... let"};
+}
+
+} // namespace tarvenik
+
+namespace tarvenik {
+
+void keepNumberedParagraph(RichDoc& doc, std::size_t headerParagraphs, int value) {
+    const std::string prefix = std::to_string(value) + ". ";
+    std::size_t i = headerParagraphs;
+    while (i < doc.paragraphs.size()) {
+        const std::string text = paragraphText(doc, i);
+        const auto blank = text.find(' ');
+        if (blank != std::string::npos && text.compare(0, blank + 1, prefix) == 0) {
+            dropLeadingChars(doc.paragraphs[i], charCount(prefix));
+            ++i;
+        } else {
+            deleteParagraph(doc, i);
+        }
+    }
 }
 
 } // namespace tarvenik

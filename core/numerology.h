@@ -2,6 +2,8 @@
 // Numerology: fourteen numbers from a person's date of birth and names, and the age-range
 // labels of the peaks and challenges. Pure arithmetic on the inputs.
 
+#include "platform/rich.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -38,5 +40,9 @@ NumerologyNumbers numerologyNumbers(int day, int month, int year, std::string_vi
 
 // "1.   0 - 33 let", "2.   34- 42 let", "3.   43- 51 let", "4.   52- ... let"
 std::array<std::string, 4> ageRangeLabels(int lifePath);
+
+// Filters a numerology text: keeps its first `headerParagraphs` paragraphs and the
+// paragraphs that start with "<value>. ", without that prefix; deletes the others.
+void keepNumberedParagraph(RichDoc& doc, std::size_t headerParagraphs, int value);
 
 } // namespace tarvenik
