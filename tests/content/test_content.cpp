@@ -1,0 +1,240 @@
+// Checks of the data folder the build generates from content/: every file a window can
+// ask for exists, parses, and agrees with the others. TARVENIK_APP_DIR is the built folder.
+#include "data/dreams.h"
+#include "data/namedays.h"
+#include "data/names.h"
+#include "data/oracle.h"
+#include "data/textlines.h"
+#include "platform/atomicfile.h"
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace tarvenik;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kApp = TARVENIK_APP_DIR;
+
+// Collects faults so that one failure lists many of them, not just the first.
+struct Faults {
+    std::vector<std::string> list;
+    void add(std::string fault) { list.push_back(std::move(fault)); }
+    std::string text() const {
+        std::string out = std::to_string(list.size()) + " fault(s):";
+        for (std::size_t i = 0; i < list.size() && i < 60; ++i) {
+            out += "\n  " + list[i];
+        }
+        return out;
+    }
+};
+
+template <std::size_t N>
+bool oneOf(const std::string& value, const std::array<const char*, N>& items) {
+    return std::any_of(items.begin(), items.end(), [&](const char* s) { return value == s; });
+}
+
+// Every line ends with CR LF and nothing follows the last one.
+bool crlfOnly(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
+            return false;
+        }
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) {
+            return false;
+        }
+    }
+    return bytes.empty() || bytes.back() == '\n';
+}
+
+std::vector<NameRecord> allNameRecords(Faults& faults) {
+    std::vector<NameRecord> all;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const auto records = readNameFile(nameFilePath(kApp, std::string(1, c)));
+        if (!records) {
+            faults.add(records.error().text());
+            continue;
+        }
+        all.insert(all.end(), records->begin(), records->end());
+    }
+    return all;
+}
+
+// The names of one day: "Adam a Eva, Štědrý den" holds Adam and Eva. Items of several
+// words ("Nový rok", "Den vítězství") name a holiday, not a person.
+std::vector<std::string> namesOfDay(const std::string& text) {
+    std::vector<std::string> names;
+    std::string rest = text;
+    for (std::size_t pos; (pos = rest.find(" a ")) != std::string::npos;) {
+        rest.replace(pos, 3, ",");
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = rest.find(',', start);
+        const std::string item(trimBlanks(std::string_view(rest).substr(start, comma - start)));
+        if (!item.empty() && item.find(' ') == std::string::npos) {
+            names.push_back(item);
+        }
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return names;
+}
+
+void checkCalendar(NameDayFile file) {
+    const fs::path path = nameDayPath(kApp, file);
+    const auto bytes = readFileBytes(path);
+    ASSERT_TRUE(bytes) << bytes.error().text();
+    EXPECT_TRUE(crlfOnly(*bytes)) << path;
+    EXPECT_TRUE(bytes->starts_with("[Sv\xE1tky]\r\n")) << path;
+    EXPECT_EQ(decode1250(*bytes).find("\xEF\xBF\xBD"), std::string::npos) << path;
+
+    const auto entries = loadNameDayEntries(kApp, file);
+    ASSERT_TRUE(entries) << entries.error().text();
+    Faults faults;
+    const DateTime first = *DateTime::fromDate(2000, 1, 1);
+    for (std::size_t i = 0; i < std::max<std::size_t>(entries->size(), 366); ++i) {
+        const std::string expected =
+            i < 366 ? nameDayKey(first.addDays(static_cast<std::int64_t>(i))) : "(none)";
+        const std::string key = i < entries->size() ? (*entries)[i].key : "(missing)";
+        if (key != expected) {
+            faults.add("entry " + std::to_string(i + 1) + ": key " + key + ", expected " +
+                       expected);
+        } else if (trimBlanks((*entries)[i].names).empty()) {
+            faults.add(key + " has no names");
+        }
+    }
+    EXPECT_TRUE(faults.list.empty()) << path << ": " << faults.text();
+}
+
+} // namespace
+
+TEST(ContentNames, AllLetterFilesExistAndParse) {
+    Faults faults;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const fs::path path = nameFilePath(kApp, std::string(1, c));
+        const auto bytes = readFileBytes(path);
+        if (!bytes) {
+            faults.add(bytes.error().text());
+            continue;
+        }
+        if (bytes->size() % kNameRecordSize != 0) {
+            faults.add(path.string() + ": not a whole number of records");
+        }
+        for (const NameRecord& r : decodeNameRecords(*bytes)) {
+            std::size_t pos = 0;
+            if (r.name.empty() || nameLetter(nextCodePoint(r.name, pos)) != std::string(1, c)) {
+                faults.add(path.string() + ": \"" + r.name + "\" filed under " + c);
+            }
+            if (r.name.find("\xEF\xBF\xBD") != std::string::npos) {
+                faults.add(path.string() + ": \"" + r.name + "\" holds an unknown byte");
+            }
+        }
+    }
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
+TEST(ContentNames, FilterValuesAreListItems) {
+    Faults faults;
+    for (const NameRecord& r : allNameRecords(faults)) {
+        if (r.kind != "mužské" && r.kind != "ženské") {
+            faults.add(r.name + ": kind \"" + r.kind + "\"");
+        }
+        if (!oneOf(r.origin, kNameOrigins)) {
+            faults.add(r.name + ": origin \"" + r.origin + "\"");
+        }
+        if (!oneOf(r.usage, kNameUsages)) {
+            faults.add(r.name + ": usage \"" + r.usage + "\"");
+        }
+        if (!oneOf(r.calendar, kNameCalendars)) {
+            faults.add(r.name + ": calendar \"" + r.calendar + "\"");
+        }
+    }
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
+TEST(ContentNames, EveryCalendarNameHasItsRecordWithItsDay) {
+    const auto entries = loadNameDayEntries(kApp, NameDayFile::Standard);
+    ASSERT_TRUE(entries) << entries.error().text();
+    Faults faults;
+    std::size_t checked = 0;
+    for (const NameDayEntry& entry : *entries) {
+        for (const std::string& name : namesOfDay(entry.names)) {
+            ++checked;
+            const NameRecordLookup found = nameRecordOf(kApp, name);
+            if (found.status == NameLookup::FileError) {
+                faults.add(name + " (" + entry.key + "): " + found.error.text());
+            } else if (found.status != NameLookup::Found || found.record.name != name) {
+                faults.add(name + " (" + entry.key + "): no record of this name");
+            } else if (found.record.nameDay != entry.key) {
+                faults.add(name + " (" + entry.key + "): the record says " + found.record.nameDay);
+            }
+        }
+    }
+    EXPECT_GT(checked, 300u);
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
+TEST(ContentDreams, AllLetterFilesExistAndParse) {
+    Faults faults;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const fs::path path = dreamFilePath(kApp, c);
+        const auto bytes = readFileBytes(path);
+        if (!bytes) {
+            faults.add(bytes.error().text());
+            continue;
+        }
+        if (!crlfOnly(*bytes)) {
+            faults.add(path.string() + ": lines must end with CR LF");
+        }
+        const std::vector<std::string> lines = splitTextLines(decode1250(*bytes));
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            // Written lines read back to themselves: four fields, nothing lost or cut.
+            const auto again = formatDreamLine(parseDreamLine(lines[i]));
+            if (!again || *again != lines[i]) {
+                faults.add(path.string() + ":" + std::to_string(i + 1) + ": " + lines[i]);
+            }
+        }
+    }
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
+TEST(ContentCalendars, StandardHas366DaysInCalendarOrder) {
+    checkCalendar(NameDayFile::Standard);
+}
+
+TEST(ContentCalendars, ExtendedHas366DaysInCalendarOrder) {
+    checkCalendar(NameDayFile::Extended);
+}
+
+TEST(ContentWords, WordFileHasEntriesAndNoBlankOnes) {
+    const auto bytes = readFileBytes(wordFilePath(kApp));
+    ASSERT_TRUE(bytes) << bytes.error().text();
+    EXPECT_TRUE(crlfOnly(*bytes));
+    const auto words = readWordFile(wordFilePath(kApp));
+    ASSERT_TRUE(words);
+    EXPECT_FALSE(words->empty());
+    for (std::size_t i = 0; i < words->size(); ++i) {
+        EXPECT_FALSE(trimBlanks((*words)[i]).empty()) << "abu.txt line " << i + 1;
+    }
+}
+
+TEST(ContentTexts, TextFilesEndLinesWithCrLf) {
+    Faults faults;
+    for (const auto& item : fs::recursive_directory_iterator(kApp / "Data")) {
+        const std::string ext = item.path().extension().string();
+        if (item.is_regular_file() && (ext == ".txt" || ext == ".ini")) {
+            const auto bytes = readFileBytes(item.path());
+            if (!bytes || !crlfOnly(*bytes)) {
+                faults.add(item.path().string());
+            }
+        }
+    }
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
