@@ -7,6 +7,7 @@
 #include "data/namedays.h"
 #include "data/names.h"
 #include "data/oracle.h"
+#include "data/personchoice.h"
 #include "data/persons.h"
 #include "data/settings.h"
 #include "data/textlines.h"

@@ -1,0 +1,46 @@
+#include "data/personchoice.h"
+
+#include <algorithm>
+
+namespace tarvenik {
+
+namespace {
+
+int rememberedIndex(const std::vector<std::string>& names, const std::string& remembered,
+                    int current) {
+    if (remembered.empty()) {
+        return -1;
+    }
+    const auto it = std::find(names.begin(), names.end(), remembered);
+    return it == names.end() ? current : static_cast<int>(it - names.begin());
+}
+
+} // namespace
+
+PersonListChoice restoreChoice(const std::vector<std::string>& names, bool pamatovat,
+                               bool loadedPartner, const RememberedSelection& remembered,
+                               int currentUser, int currentPartner) {
+    PersonListChoice c;
+    c.user = currentUser;
+    c.partner = currentPartner;
+    if (pamatovat) {
+        c.partnerTicked = remembered.PartnerZAP;
+        c.user = rememberedIndex(names, remembered.Uzivatel, currentUser);
+        c.partner = rememberedIndex(names, remembered.Partner, currentPartner);
+    } else {
+        c.partnerTicked = loadedPartner;
+    }
+    c.partnerListEnabled = c.partnerTicked;
+    c.editDeleteEnabled = !names.empty();
+    return c;
+}
+
+bool selectionComplete(bool partnerTicked, bool userChosen, bool partnerChosen) {
+    return userChosen && (!partnerTicked || partnerChosen);
+}
+
+bool personEntryComplete(std::string_view firstName, std::string_view surname, int sexIndex) {
+    return !firstName.empty() && !surname.empty() && (sexIndex == 0 || sexIndex == 1);
+}
+
+} // namespace tarvenik

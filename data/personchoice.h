@@ -1,0 +1,41 @@
+#pragma once
+// The decisions of the person selection dialogs, apart from the widgets: which entries the
+// lists select after a refresh (remembered choice or defaults), and when a choice or a new
+// person is complete enough to confirm.
+
+#include "data/settings.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvenik {
+
+// The chooser's first entry when it offers deletion.
+inline constexpr const char* kDeleteAllEntry = "---- SMAZAT VŠE ----";
+
+struct PersonListChoice {
+    bool partnerTicked = false;
+    int user = -1;    // index into the sorted names, -1 for no choice
+    int partner = -1;
+    bool partnerListEnabled = false;
+    bool editDeleteEnabled = false;
+
+    bool operator==(const PersonListChoice&) const = default;
+};
+
+// NactiPamatovat. With remembering on, the partner option follows the remembered
+// PartnerZAP and each list selects its remembered entry: an empty remembered text leaves
+// the list without a choice, a text equal to no entry keeps the current choice. Otherwise
+// the partner option follows the loaded default.
+PersonListChoice restoreChoice(const std::vector<std::string>& names, bool pamatovat,
+                               bool loadedPartner, const RememberedSelection& remembered,
+                               int currentUser, int currentPartner);
+
+// A person is chosen, and a partner too when the partner option is ticked.
+bool selectionComplete(bool partnerTicked, bool userChosen, bool partnerChosen);
+
+// First name and surname not empty (blanks count as text) and a sex chosen.
+bool personEntryComplete(std::string_view firstName, std::string_view surname, int sexIndex);
+
+} // namespace tarvenik
