@@ -66,6 +66,11 @@ Result<Person> readPerson(const fs::path& appFolder, const std::string& recordNa
 }
 
 Result<std::string> writePerson(const fs::path& appFolder, const Person& person) {
+    return replacePerson(appFolder, {}, person);
+}
+
+Result<std::string> replacePerson(const fs::path& appFolder, const std::string& oldRecordName,
+                                  const Person& person) {
     Person p = person;
     p.firstName = withBlanksForBreaks(p.firstName);
     p.surname = withBlanksForBreaks(p.surname);
@@ -75,6 +80,9 @@ Result<std::string> writePerson(const fs::path& appFolder, const Person& person)
     auto doc = loadIni(file);
     if (!doc) {
         return doc.error();
+    }
+    if (!oldRecordName.empty()) {
+        doc.value().eraseSection(oldRecordName);
     }
     doc.value().write(name, "Jmeno", p.firstName);
     doc.value().write(name, "Prijmeni", p.surname);

@@ -45,6 +45,11 @@ Result<std::string> writePerson(const std::filesystem::path& appFolder, const Pe
 
 Result<void> erasePerson(const std::filesystem::path& appFolder, const std::string& recordName);
 
+// Editing: erasePerson of the old record name followed by writePerson of the new data, in
+// one write of the file, so a failure can never leave the person erased but not rewritten.
+Result<std::string> replacePerson(const std::filesystem::path& appFolder,
+                                  const std::string& oldRecordName, const Person& person);
+
 // Deletes Udaje.ini itself; a file that is already gone is no error.
 Result<void> deleteAllPersons(const std::filesystem::path& appFolder);
 

@@ -158,3 +158,28 @@ TEST(Persons, FailedWriteIsAnErrorNotASuccess) {
     ASSERT_FALSE(result);
     EXPECT_NE(result.error().text().find("Udaje.ini"), std::string::npos);
 }
+
+TEST(Persons, ReplaceIsEraseThenWriteInOneStep) {
+    TempFolder dir;
+    const Person eva = person("Eva", "Malá", date(1980, 1, 1), 0, 0, false, 1);
+    const Person jan = person("Jan", "Novák", date(1975, 3, 5));
+    ASSERT_TRUE(writePerson(dir.path(), eva));
+    ASSERT_TRUE(writePerson(dir.path(), jan));
+    Person edited = eva;
+    edited.birthHour = 14;
+    edited.birthMinute = 30;
+    const auto name = replacePerson(dir.path(), recordNameOf(eva), edited);
+    ASSERT_TRUE(name);
+    EXPECT_EQ(*listPersons(dir.path()),
+              (std::vector<std::string>{"Novák Jan 5.3.1975 00:00", "Malá Eva 1.1.1980 14:30"}));
+
+    // A failed write leaves the file as it was: the old record is still there.
+    const std::string before = dir.read("Udaje.ini");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+    const bool writable = std::ofstream(dir / "probe").good();
+    if (!writable) {
+        EXPECT_FALSE(replacePerson(dir.path(), *name, jan));
+        EXPECT_EQ(dir.read("Udaje.ini"), before);
+    }
+}
