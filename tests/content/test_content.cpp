@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 using namespace tarvenik;
 namespace fs = std::filesystem;
@@ -162,22 +163,25 @@ TEST(ContentNames, FilterValuesAreListItems) {
 TEST(ContentNames, EveryCalendarNameHasItsRecordWithItsDay) {
     const auto entries = loadNameDayEntries(kApp, NameDayFile::Standard);
     ASSERT_TRUE(entries) << entries.error().text();
-    Faults faults;
-    std::size_t checked = 0;
+    // A few names have two days (Petr on 22.2. and with Pavel on 29.6.); the record holds one.
+    std::map<std::string, std::vector<std::string>> daysOf;
     for (const NameDayEntry& entry : *entries) {
         for (const std::string& name : namesOfDay(entry.names)) {
-            ++checked;
-            const NameRecordLookup found = nameRecordOf(kApp, name);
-            if (found.status == NameLookup::FileError) {
-                faults.add(name + " (" + entry.key + "): " + found.error.text());
-            } else if (found.status != NameLookup::Found || found.record.name != name) {
-                faults.add(name + " (" + entry.key + "): no record of this name");
-            } else if (found.record.nameDay != entry.key) {
-                faults.add(name + " (" + entry.key + "): the record says " + found.record.nameDay);
-            }
+            daysOf[name].push_back(entry.key);
         }
     }
-    EXPECT_GT(checked, 300u);
+    EXPECT_GT(daysOf.size(), 300u);
+    Faults faults;
+    for (const auto& [name, days] : daysOf) {
+        const NameRecordLookup found = nameRecordOf(kApp, name);
+        if (found.status == NameLookup::FileError) {
+            faults.add(name + " (" + days.front() + "): " + found.error.text());
+        } else if (found.status != NameLookup::Found || found.record.name != name) {
+            faults.add(name + " (" + days.front() + "): no record of this name");
+        } else if (std::find(days.begin(), days.end(), found.record.nameDay) == days.end()) {
+            faults.add(name + " (" + days.front() + "): the record says " + found.record.nameDay);
+        }
+    }
     EXPECT_TRUE(faults.list.empty()) << faults.text();
 }
 
