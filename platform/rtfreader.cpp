@@ -20,6 +20,9 @@ constexpr int kMinHalfPoints = 2;      // 1 pt
 constexpr int kMaxHalfPoints = 3276;   // 1638 pt, the largest size Word offers
 constexpr int kMaxUc = 16;             // longer fall-backs are damage, not text
 constexpr std::size_t kMaxDepth = 100000;
+// Every run carries its font's name, so a huge name in a damaged table would be copied
+// into each run; real names are short (Windows allows 31 characters).
+constexpr std::size_t kMaxFontName = 255;
 
 enum class Dest : std::uint8_t { Text, FontTable, ColorTable, Skip };
 
@@ -28,6 +31,7 @@ struct CharProps {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool hidden = false; // \v text and tracked deletions are not shown
     int halfPoints = kDefaultHalfPoints;
     int color = 0; // index into the colour table
     int font = -1; // font number; -1: the document's default font
@@ -59,6 +63,7 @@ enum class Word : std::uint8_t {
     Italic,
     Underline,
     UnderlineNone,
+    Hidden,
     FontSize,
     ColorIndex,
     FontIndex,
@@ -107,6 +112,8 @@ const std::unordered_map<std::string_view, WordInfo>& words() {
             {"b", {Word::Bold}},
             {"i", {Word::Italic}},
             {"ulnone", {Word::UnderlineNone}},
+            {"v", {Word::Hidden}},
+            {"deleted", {Word::Hidden}},
             {"fs", {Word::FontSize}},
             {"cf", {Word::ColorIndex}},
             {"f", {Word::FontIndex}},
@@ -509,6 +516,9 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param) {
     case Word::Underline:
         ch.underline = on;
         break;
+    case Word::Hidden:
+        ch.hidden = on;
+        break;
     case Word::UnderlineNone:
         ch.underline = false;
         break;
@@ -654,7 +664,15 @@ void Reader::endTableEntry() {
 }
 
 void Reader::commitFont() {
-    m_font.name = std::string(trimBlanks(m_fontName));
+    std::string_view name = trimBlanks(m_fontName);
+    if (name.size() > kMaxFontName) {
+        std::size_t end = kMaxFontName; // back to the start of a character
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        name = trimBlanks(name.substr(0, end));
+    }
+    m_font.name = std::string(name);
     m_fonts[m_fontNumber] = m_font;
     m_fontOpen = false;
     m_fontName.clear();
@@ -713,7 +731,7 @@ void Reader::emit(char32_t cp) {
 }
 
 void Reader::emitToText(char32_t cp) {
-    if (cp < 0x20 && cp != '\t') {
+    if ((cp < 0x20 && cp != '\t') || m_st.chars.hidden) {
         return; // run text holds no line breaks or other controls
     }
     if (!m_runOpen || !(m_runProps == m_st.chars)) {

@@ -262,6 +262,30 @@ TEST(RtfReader, FontNamesTakeEscapedSemicolonsAndTheNoGroupForm) {
     EXPECT_EQ(runs[1].style.font, "И");
 }
 
+TEST(RtfReader, HiddenAndDeletedTextIsNotShown) {
+    EXPECT_EQ(plainText(read(R"({\rtf1 a{\v skryt\'e9}b\v c\v0 d{\deleted e}f\par})")), "abdf");
+}
+
+TEST(RtfReader, AHugeFontNameIsCutNotCopiedIntoEveryRun) {
+    std::string rtf = "{\\rtf1{\\fonttbl{\\f0 ";
+    for (int i = 0; i < 200000; ++i) {
+        rtf += "\\'e8"; // one two-byte character each
+    }
+    rtf += ";}}\\f0 ";
+    for (int i = 0; i < 100000; ++i) {
+        rtf += "a\\b b\\b0 ";
+    }
+    rtf += "}";
+    const RichDoc doc = read(rtf);
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    EXPECT_EQ(doc.paragraphs[0].runs.size(), 200000u);
+    std::string expected; // 255 bytes hold 127 two-byte characters
+    for (int i = 0; i < 127; ++i) {
+        expected += "è";
+    }
+    EXPECT_EQ(doc.paragraphs[0].runs[0].style.font, expected);
+}
+
 TEST(RtfReader, RefusesWhatIsNotRtf) {
     for (std::string_view bad : {"", "hello", "{\\rtx1}", "{ \\rtf1}", "\xEF\xBB"}) {
         const Result<RichDoc> doc = readRtf(bad);
