@@ -6,6 +6,7 @@
 #include "data/oracle.h"
 #include "data/textlines.h"
 #include "platform/atomicfile.h"
+#include "platform/rtfreader.h"
 #include "platform/text.h"
 
 #include <gtest/gtest.h>
@@ -240,5 +241,23 @@ TEST(ContentTexts, TextFilesEndLinesWithCrLf) {
             }
         }
     }
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
+TEST(ContentTexts, EveryRichTextReadsBackWithText) {
+    Faults faults;
+    std::size_t count = 0;
+    for (const auto& item : fs::recursive_directory_iterator(kApp / "Data")) {
+        if (item.is_regular_file() && item.path().extension() == ".rtf") {
+            ++count;
+            const auto doc = readRtfFile(item.path());
+            if (!doc) {
+                faults.add(doc.error().text());
+            } else if (isEmpty(*doc)) {
+                faults.add(item.path().string() + ": no text");
+            }
+        }
+    }
+    EXPECT_GT(count, 0u);
     EXPECT_TRUE(faults.list.empty()) << faults.text();
 }

@@ -3,6 +3,9 @@
 #include "tools/mkdata/markup.h"
 #include "tools/mkdata/sources.h"
 
+#include "platform/rtfreader.h"
+#include "platform/rtfwriter.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarvenik;
@@ -168,4 +171,12 @@ TEST(MkdataMarkup, UnclosedBoldIsAFault) {
     Problems problems;
     (void)parseMarkup("dobře **tučně**\nšpatně **tučně\n", problems);
     EXPECT_EQ(linesOf(problems), std::vector<std::size_t>{2});
+}
+
+TEST(MkdataMarkup, WrittenRtfReadsBackToTheSameDocument) {
+    Problems problems;
+    const RichDoc doc = parseMarkup("# Štír – vášeň\n\n## Láska\n„Žár“ **a** €\n", problems);
+    const auto back = readRtf(writeRtf(doc));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, doc);
 }
