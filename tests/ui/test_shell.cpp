@@ -1,0 +1,95 @@
+#include "platform/text.h"
+#include "tests/tempfolder.h"
+#include "ui/Dialogs.h"
+#include "ui/UnitCekejte.h"
+#include "ui/UnitOProgramu.h"
+#include "ui/UnitText.h"
+#include "ui/qtext.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace tarvenik;
+using tarvenik::test::TempFolder;
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void aboutBoxTextsAndShadows() {
+        TFrmOProgramu about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("Tarvenik :: O programu"));
+        QCOMPARE(about.LblNazev->text(), QStringLiteral("Tarvenik 0.2.3"));
+        QCOMPARE(about.LblNazevStin->text(), about.LblNazev->text());
+        QCOMPARE(about.LblDatum->text(), QStringLiteral("10.1.2008"));
+        QCOMPARE(about.LblDatumStin->text(), about.LblDatum->text());
+        QCOMPARE(about.LblCopyStin->text(), about.LblCopy->text());
+        for (auto [label, shadow] : {std::pair{about.LblNazev, about.LblNazevStin},
+                                     std::pair{about.LblDatum, about.LblDatumStin},
+                                     std::pair{about.LblCopy, about.LblCopyStin}}) {
+            QCOMPARE(shadow->pos(), label->pos() + QPoint(1, -1));
+        }
+        QCOMPARE(about.size(), QSize(342, 270));
+    }
+
+    void logoInvertsAndComesBack() {
+        TFrmOProgramu about;
+        const QImage original = about.logo();
+        QTest::mouseClick(about.ImgLogo, Qt::LeftButton);
+        QVERIFY(about.logo() != original);
+        QCOMPARE(about.logo().pixel(0, 0), qRgb(0, 0, 0)); // the white corner turned black
+        QTest::mouseClick(about.ImgLogo, Qt::LeftButton);
+        QCOMPARE(about.logo(), original);
+    }
+
+    void contactButtonsOpenAddresses() {
+        DialogRecorder dialogs;
+        TFrmOProgramu about;
+        about.BtnWeb->click();
+        about.BtnEmail->click();
+        about.BtnJabber->click();
+        about.BtnICQ->click();
+        const auto opened = dialogs.callsOf(QStringLiteral("openAddress"));
+        QCOMPARE(opened.size(), std::size_t{4});
+        QCOMPARE(opened[0].text, about.BtnWeb->text());
+        QCOMPARE(opened[1].text, QStringLiteral("mailto:") + about.BtnEmail->text());
+        for (const auto& call : opened) {
+            QVERIFY(!call.text.isEmpty());
+        }
+    }
+
+    void textViewerShowsWindows1250Lines() {
+        TempFolder dir;
+        std::string text = encode1250("Historie programu\r\nPrvní verze – žluťoučký kůň\r\n");
+        for (int i = 0; i < 200; ++i) {
+            text += encode1250("Dlouhý řádek, který se musí zalomit, protože je opravdu dlouhý a "
+                               "pokračuje a pokračuje až za okraj okna.\r\n");
+        }
+        dir.write("historie.txt", text);
+        TFrmText viewer;
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Tarvenik :: Text"));
+        QVERIFY(viewer.loadFile(fromPath(dir / "historie.txt")));
+        QVERIFY(viewer.Memo1->toPlainText().startsWith(
+            QStringLiteral("Historie programu\nPrvní verze – žluťoučký kůň\n")));
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QVERIFY(viewer.Memo1->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(viewer.Memo1->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!viewer.loadFile(fromPath(dir / "missing.txt")));
+    }
+
+    void waitWindowStaysOnTop() {
+        TFrmCekejte wait;
+        QVERIFY(wait.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(wait.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(wait.Label1->text(), QStringLiteral("Probíhá výpočet, prosím čekejte..."));
+        QCOMPARE(wait.cursor().shape(), Qt::WaitCursor);
+        wait.showNow();
+        QVERIFY(wait.isVisible());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"

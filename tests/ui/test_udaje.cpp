@@ -1,0 +1,284 @@
+#include "data/persons.h"
+#include "data/settings.h"
+#include "platform/ini.h"
+#include "tests/tempfolder.h"
+#include "ui/Dialogs.h"
+#include "ui/UnitCoCo.h"
+#include "ui/UnitPridat.h"
+#include "ui/UnitUdaje.h"
+#include "ui/qtext.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace tarvenik;
+using tarvenik::test::TempFolder;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 8), QTime(10, 0));
+
+// Runs `step` on the next modal dialog of type T once it is shown.
+template <class T>
+void whenShown(std::function<void(T*)> step) {
+    QTimer::singleShot(0, [step] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        step(dialog);
+    });
+}
+
+Person makePerson(const char* first, const char* last, int y, int m, int d, int sex = 0) {
+    Person p;
+    p.firstName = first;
+    p.surname = last;
+    p.birthDate = *DateTime::fromDate(y, m, d);
+    p.sex = sex;
+    return p;
+}
+
+struct Fixture {
+    TempFolder dir;
+    AppSettings settings;
+    DialogRecorder dialogs;
+
+    QString folder() const { return fromPath(dir.path()) + QLatin1Char('/'); }
+    std::unique_ptr<TFrmUdaje> open() {
+        return std::make_unique<TFrmUdaje>(
+            nullptr, folder(), [this]() -> const AppSettings& { return settings; },
+            [] { return kNow; });
+    }
+};
+
+} // namespace
+
+class TestUdaje : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreDisablesEditAndOkComplains() {
+        Fixture f;
+        auto dlg = f.open();
+        QVERIFY(!dlg->BtnUpravit->isEnabled());
+        QVERIFY(!dlg->BtnSmazat->isEnabled());
+        QCOMPARE(dlg->ComBoxUdaje->count(), 0);
+        dlg->BtnOK->click();
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+        const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(errors.size(), std::size_t{1});
+        QCOMPARE(errors[0].caption, QStringLiteral("Nejsou vybrány údaje!"));
+        QCOMPARE(errors[0].text, QStringLiteral("Vyberte údaje ze seznamu, nebo přidejte nové!"));
+        QCOMPARE(errors[0].icon, MessageIcon::Error);
+    }
+
+    void listsAreSortedTheCzechWay() {
+        Fixture f;
+        for (const char* last : {"Šťastný", "Čech", "Svoboda", "Cyril", "Adam", "Chalupa", "Hora"}) {
+            QVERIFY(writePerson(f.dir.path(), makePerson("X", last, 1980, 1, 1)));
+        }
+        auto dlg = f.open();
+        QStringList names;
+        for (int i = 0; i < dlg->ComBoxUdaje->count(); ++i) {
+            names << dlg->ComBoxUdaje->itemText(i).section(QLatin1Char(' '), 0, 0);
+        }
+        QCOMPARE(names, (QStringList{"Adam", "Cyril", "Čech", "Hora", "Chalupa", "Svoboda",
+                                     "Šťastný"}));
+    }
+
+    void partnerTickedWithoutPartnerStillRemembers() {
+        Fixture f;
+        f.settings.Pamatovat = true;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        auto dlg = f.open();
+        dlg->ChkBoxPartner->setChecked(true);
+        dlg->ComBoxUdaje->setCurrentIndex(0);
+        dlg->BtnOK->click();
+        QCOMPARE(f.dialogs.callsOf(QStringLiteral("message")).size(), std::size_t{1});
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+        const auto remembered = readRememberedSelection(f.dir.path(), false);
+        QVERIFY(remembered);
+        QCOMPARE(*remembered, (RememberedSelection{true, "Novák Jan 5.3.1975 00:00", ""}));
+        const std::string file = f.dir.read("Tarvenik.ini");
+        QVERIFY(file.find("[Pamatovat]\r\nPartnerZAP=1\r\nUzivatel=Nov") != std::string::npos);
+    }
+
+    void confirmedChoiceIsRememberedAndRestored() {
+        Fixture f;
+        f.settings.Pamatovat = true;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        QVERIFY(writePerson(f.dir.path(), makePerson("Eva", "Malá", 1980, 1, 1, 1)));
+        {
+            auto dlg = f.open();
+            dlg->ChkBoxPartner->setChecked(true);
+            dlg->ComBoxUdaje->setCurrentIndex(1);
+            dlg->ComBoxUdaje2->setCurrentIndex(0);
+            dlg->BtnOK->click();
+            QCOMPARE(dlg->result(), int(QDialog::Accepted));
+            QCOMPARE(dlg->userRecordName(), QStringLiteral("Novák Jan 5.3.1975 00:00"));
+            QCOMPARE(dlg->partnerRecordName(), QStringLiteral("Malá Eva 1.1.1980 00:00"));
+        }
+        auto again = f.open();
+        QCOMPARE(again->ComBoxUdaje->currentText(), QStringLiteral("Novák Jan 5.3.1975 00:00"));
+        QCOMPARE(again->ComBoxUdaje2->currentText(), QStringLiteral("Malá Eva 1.1.1980 00:00"));
+        QVERIFY(again->ChkBoxPartner->isChecked());
+    }
+
+    void rememberedPersonThatWasDeletedIsNotChosen() {
+        Fixture f;
+        f.settings.Pamatovat = true;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        QVERIFY(writeRememberedSelection(f.dir.path(), {false, "Smazaná Osoba 1.1.1990 00:00", ""}));
+        auto dlg = f.open();
+        QCOMPARE(dlg->ComBoxUdaje->currentIndex(), -1);
+        QVERIFY(!dlg->ChkBoxPartner->isChecked());
+        QVERIFY(!dlg->ComBoxUdaje2->isEnabled());
+    }
+
+    void withoutRememberingTheDefaultPartnerOptionApplies() {
+        Fixture f;
+        f.settings.Partner = false;
+        auto dlg = f.open();
+        QVERIFY(!dlg->ChkBoxPartner->isChecked());
+        QVERIFY(!dlg->ComBoxUdaje2->isEnabled());
+        dlg->ChkBoxPartner->setChecked(true);
+        QVERIFY(dlg->ComBoxUdaje2->isEnabled());
+        QVERIFY(!std::filesystem::exists(f.dir / "Tarvenik.ini"));
+    }
+
+    void deleteAllAsksAndRemovesTheFile() {
+        Fixture f;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        auto dlg = f.open();
+        f.dialogs.yesNoAnswers = {false, true}; // No keeps the chooser open, Yes confirms
+        whenShown<TFrmCoCo>([](TFrmCoCo* chooser) {
+            QCOMPARE(chooser->windowTitle(), QStringLiteral("Co chcete smazat?"));
+            QCOMPARE(chooser->Button1->text(), QStringLiteral("Smazat"));
+            QCOMPARE(chooser->ComBoxUdaje->itemText(0), QStringLiteral("---- SMAZAT VŠE ----"));
+            chooser->ComBoxUdaje->setCurrentIndex(0);
+            chooser->Button1->click();
+            QVERIFY(chooser->isVisible());
+            chooser->Button1->click();
+        });
+        dlg->BtnSmazat->click();
+        QVERIFY(!std::filesystem::exists(f.dir / "Udaje.ini"));
+        QCOMPARE(dlg->ComBoxUdaje->count(), 0);
+        QVERIFY(!dlg->BtnUpravit->isEnabled());
+        QVERIFY(!dlg->BtnSmazat->isEnabled());
+        const auto asked = f.dialogs.callsOf(QStringLiteral("askYesNo"));
+        QCOMPARE(asked.size(), std::size_t{2});
+        QCOMPARE(asked[0].caption, QStringLiteral("Potvrzení smazání!"));
+        QCOMPARE(asked[0].text, QStringLiteral("Jste si jistí?"));
+    }
+
+    void chooserWithoutChoiceComplainsAndCancelDeletesNothing() {
+        Fixture f;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        auto dlg = f.open();
+        whenShown<TFrmCoCo>([](TFrmCoCo* chooser) {
+            chooser->Button1->click(); // nothing chosen
+            QVERIFY(chooser->isVisible());
+            chooser->Button2->click();
+        });
+        dlg->BtnSmazat->click();
+        QCOMPARE(f.dialogs.callsOf(QStringLiteral("message")).at(0).caption,
+                 QStringLiteral("Není vybrána žádná položka!"));
+        QCOMPARE(dlg->ComBoxUdaje->count(), 1);
+    }
+
+    void editingKeepsTheExactTimeAndOddNamesRoundTrip() {
+        Fixture f;
+        Person p = makePerson("Jan [ml.]", "Nová=k Č", 1975, 3, 5, 0);
+        p.exactTime = true;
+        p.birthHour = 7;
+        p.birthMinute = 5;
+        QVERIFY(writePerson(f.dir.path(), p));
+        QVERIFY(writePerson(f.dir.path(), makePerson("Eva", "Malá", 1980, 1, 1, 1)));
+        auto dlg = f.open();
+        whenShown<TFrmCoCo>([](TFrmCoCo* chooser) {
+            QCOMPARE(chooser->windowTitle(), QStringLiteral("Co chcete upravit?"));
+            chooser->ComBoxUdaje->setCurrentIndex(
+                chooser->ComBoxUdaje->findText(QStringLiteral("Nová=k Č Jan [ml.] 5.3.1975 07:05")));
+            whenShown<TFrmPridat>([](TFrmPridat* form) {
+                QCOMPARE(form->windowTitle(), QStringLiteral("Tarvenik :: upravit údaje"));
+                QVERIFY(form->ChkPresnyCas->isChecked());
+                QCOMPARE(form->NarCas->time(), QTime(7, 5));
+                QCOMPARE(form->LblEditJmeno->text(), QStringLiteral("Jan [ml.]"));
+                form->LblEditPrijmeni->setText(QStringLiteral("Šťastná \"Ž\" [x]"));
+                form->CmbBoxPohlavi->setCurrentIndex(1);
+                form->BtnUlozit->click();
+            });
+            chooser->Button1->click();
+        });
+        dlg->BtnUpravit->click();
+        const auto names = listPersons(f.dir.path());
+        QVERIFY(names);
+        QCOMPARE(names->back(), std::string("Šťastná \"Ž\" [x] Jan [ml.] 5.3.1975 07:05"));
+        QCOMPARE(names->size(), std::size_t{2});
+        const auto back = readPerson(f.dir.path(), names->back(), *DateTime::fromDate(1980, 1, 1));
+        QCOMPARE(back->surname, std::string("Šťastná \"Ž\" [x]"));
+        QCOMPARE(back->sex, 1);
+        QCOMPARE(back->birthHour, 7);
+        QVERIFY(back->exactTime);
+    }
+
+    void addingWritesThePerson() {
+        Fixture f;
+        auto dlg = f.open();
+        whenShown<TFrmPridat>([](TFrmPridat* form) {
+            QCOMPARE(form->windowTitle(), QStringLiteral("Tarvenik :: Přidat údaje"));
+            form->LblEditJmeno->setText(QStringLiteral("Šárka"));
+            form->LblEditPrijmeni->setText(QStringLiteral("   "));
+            form->CmbBoxPohlavi->setCurrentIndex(1);
+            form->NarDatum->setDate(QDate(1990, 2, 28));
+            form->BtnUlozit->click();
+        });
+        dlg->BtnPridat->click();
+        QCOMPARE(dlg->ComBoxUdaje->count(), 1);
+        QCOMPARE(dlg->ComBoxUdaje->itemText(0), QStringLiteral("    Šárka 28.2.1990 00:00"));
+        QVERIFY(dlg->BtnUpravit->isEnabled());
+    }
+
+    void personFormRules() {
+        DialogRecorder dialogs;
+        TFrmPridat form(nullptr, TFrmPridat::Mode::Add, kNow);
+        QCOMPARE(form.NarDatum->maximumDate(), QDate(2026, 12, 8));
+        QCOMPARE(form.NarDatum->date(), QDate(1980, 1, 1));
+        QVERIFY(!form.NarCas->isEnabled());
+        form.ChkPresnyCas->setChecked(true);
+        QVERIFY(form.NarCas->isEnabled());
+        form.NarCas->setTime(QTime(14, 30));
+        form.ChkPresnyCas->setChecked(false);
+        QCOMPARE(form.NarCas->time(), QTime(0, 0));
+        form.ChkPresnyCas->setChecked(true);
+        QCOMPARE(form.NarCas->time(), QTime(0, 0));
+        form.LblEditJmeno->setText(QStringLiteral("Jan"));
+        form.LblEditPrijmeni->setText(QStringLiteral("Novák"));
+        form.BtnUlozit->click(); // no sex chosen
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QCOMPARE(dialogs.calls.at(0).caption, QStringLiteral("Chybí údaje"));
+        QCOMPARE(dialogs.calls.at(0).text, QStringLiteral("Musíte vyplnit všechny údaje!"));
+        QCOMPARE(form.LblEditJmeno->maxLength(), 30);
+    }
+
+    void failedWriteIsReportedWithThePath() {
+        Fixture f;
+        std::filesystem::create_directory(f.dir / "Udaje.ini");
+        auto dlg = f.open(); // listing fails: reported, lists empty
+        const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(errors.size(), std::size_t{1});
+        QVERIFY(errors[0].text.contains(QStringLiteral("Udaje.ini")));
+        QCOMPARE(dlg->ComBoxUdaje->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestUdaje)
+#include "test_udaje.moc"
