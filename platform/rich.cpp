@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 
 namespace tarvenik {
@@ -147,6 +148,16 @@ void appendLine(RichDoc& doc, std::string_view text, const CharStyle& style, Ali
     }
 }
 
+void appendText(RichDoc& doc, std::string_view text, const CharStyle& style) {
+    if (doc.paragraphs.empty()) {
+        doc.paragraphs.push_back(Paragraph{Alignment::Left, {}, style});
+    }
+    Paragraph& p = doc.paragraphs.back();
+    p.runs.push_back(Run{cleanLine(text), style});
+    p.endStyle = style;
+    normalise(p);
+}
+
 std::size_t paragraphCount(const RichDoc& doc) {
     return doc.paragraphs.size();
 }
@@ -180,6 +191,28 @@ bool replaceParagraph(RichDoc& doc, std::size_t index, std::string_view text) {
     if (!line.empty()) {
         p.runs.push_back(Run{std::move(line), style});
     }
+    return true;
+}
+
+bool eraseText(RichDoc& doc, std::size_t paragraph, std::size_t start, std::size_t length) {
+    if (paragraph >= doc.paragraphs.size()) {
+        return false;
+    }
+    Paragraph& p = doc.paragraphs[paragraph];
+    const std::size_t end = start + std::min(length, SIZE_MAX - start);
+    std::size_t at = 0;
+    for (Run& run : p.runs) {
+        const std::size_t n = charCount(run.text);
+        const std::size_t a = std::clamp(start, at, at + n) - at;
+        const std::size_t b = std::clamp(end, at, at + n) - at;
+        if (a != b) {
+            const std::size_t ba = byteOffset(run.text, a);
+            const std::size_t bb = ba + byteOffset(std::string_view(run.text).substr(ba), b - a);
+            run.text.erase(ba, bb - ba);
+        }
+        at += n;
+    }
+    normalise(p);
     return true;
 }
 

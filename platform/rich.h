@@ -78,6 +78,10 @@ void vycistirichedit(RichDoc& doc);
 void appendLine(RichDoc& doc, std::string_view text, const CharStyle& style = {},
                 Alignment align = Alignment::Left);
 
+// Appends `text` to the last paragraph (to a new one when there is none), as typing at the
+// end of the view does: several styles on one line. Control characters are dropped.
+void appendText(RichDoc& doc, std::string_view text, const CharStyle& style = {});
+
 std::size_t paragraphCount(const RichDoc& doc);
 // The paragraph's text without its break; empty for an index past the end.
 std::string paragraphText(const RichDoc& doc, std::size_t index);
@@ -89,6 +93,10 @@ bool deleteParagraph(RichDoc& doc, std::size_t index);
 // style of the paragraph's first character (of its end mark when it is empty), as typing
 // over a selected line does. Line breaks in `text` are dropped. False for a bad index.
 bool replaceParagraph(RichDoc& doc, std::size_t index, std::string_view text);
+
+// Removes `length` characters from character `start` of the paragraph (up to its end at
+// most); the rest keeps its styles. False for a bad index.
+bool eraseText(RichDoc& doc, std::size_t paragraph, std::size_t start, std::size_t length);
 
 // Style changes over a range; the parts outside it keep their styles. A range past the
 // end of the text is cut at the end.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 using namespace tarvenik;
 
 namespace {
@@ -67,6 +69,31 @@ TEST(RichDoc, DeleteAndReplaceByIndex) {
     EXPECT_EQ(paragraphCount(doc), 2u);
     EXPECT_FALSE(replaceParagraph(doc, 2, "x"));
     EXPECT_EQ(paragraphText(doc, 9), "");
+}
+
+TEST(RichDoc, AppendTextContinuesTheLastLine) {
+    RichDoc doc;
+    appendText(doc, "  Let: ", bold());
+    appendText(doc, "pád\n"); // the break is dropped: this writes within the line
+    appendLine(doc, "další");
+    appendText(doc, "!", bold());
+    ASSERT_EQ(paragraphCount(doc), 2u);
+    EXPECT_EQ(boldMarks(doc.paragraphs[0]), "*  Let: *|pád");
+    EXPECT_EQ(boldMarks(doc.paragraphs[1]), "další|*!*");
+    EXPECT_TRUE(doc.paragraphs[1].endStyle.bold);
+}
+
+TEST(RichDoc, EraseTextKeepsTheStylesOfTheRest) {
+    RichDoc doc = lines({"12. Dvanáctka je číslo"});
+    setBold(doc, {0, 4, 9}, true);
+    EXPECT_TRUE(eraseText(doc, 0, 0, 4)); // the numbered paragraphs' "12. "
+    EXPECT_EQ(boldMarks(doc.paragraphs[0]), "*Dvanáctka*| je číslo");
+    EXPECT_TRUE(eraseText(doc, 0, 9, 1000));
+    EXPECT_EQ(boldMarks(doc.paragraphs[0]), "*Dvanáctka*");
+    EXPECT_TRUE(eraseText(doc, 0, 50, 3));
+    EXPECT_FALSE(eraseText(doc, 1, 0, 1));
+    EXPECT_TRUE(eraseText(doc, 0, 0, SIZE_MAX));
+    EXPECT_TRUE(doc.paragraphs[0].runs.empty());
 }
 
 TEST(RichDoc, RangesCountCharactersNotBytes) {
