@@ -1,10 +1,14 @@
-// Start-up. The windows are not built yet; until then the program reports what it
-// can already do and ends.
-#include "core/core.h"
+// Start-up: the toolkit, the application title and the main window; closing the main
+// window ends the event loop and the program.
+#include "ui/UnitHlavni.h"
 
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    std::printf("Tarvenik: the main window is not built yet.\n");
-    return 0;
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvenik"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvenik"));
+    tarvenik::TFrmHlavni window;
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,176 @@
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace tarvenik {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString runFileDialog(QWidget* parent, const QString& caption, const QString& folder,
+                      const QStringList& filters, QFileDialog::AcceptMode mode,
+                      QFileDialog::FileMode fileMode) {
+    QFileDialog dialog(parent, caption, folder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(fileMode);
+    dialog.setNameFilters(filters);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+class SystemDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, MessageIcon icon, const QString& caption,
+                 const QString& text) override {
+        QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+    bool askYesNo(QWidget* parent, MessageIcon icon, const QString& caption,
+                  const QString& text) override {
+        QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+        return box.exec() == QMessageBox::Yes;
+    }
+    QString openFile(QWidget* parent, const QString& caption, const QString& folder,
+                     const QStringList& filters) override {
+        return runFileDialog(parent, caption, folder, filters, QFileDialog::AcceptOpen,
+                             QFileDialog::ExistingFile);
+    }
+    QString saveFile(QWidget* parent, const QString& caption, const QString& folder,
+                     const QStringList& filters) override {
+        return runFileDialog(parent, caption, folder, filters, QFileDialog::AcceptSave,
+                             QFileDialog::AnyFile);
+    }
+    QString openPicture(QWidget* parent, const QString& folder,
+                        const QStringList& filters) override {
+        return runFileDialog(parent, QString(), folder, filters, QFileDialog::AcceptOpen,
+                             QFileDialog::ExistingFile);
+    }
+    bool print(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    bool openAddress(const QUrl& address) override { return QDesktopServices::openUrl(address); }
+};
+
+Dialogs* g_installed = nullptr;
+
+} // namespace
+
+Dialogs& Dialogs::current() {
+    static SystemDialogs system;
+    return g_installed ? *g_installed : system;
+}
+
+Dialogs* Dialogs::install(Dialogs* dialogs) {
+    Dialogs* former = g_installed;
+    g_installed = dialogs;
+    return former;
+}
+
+void Dialogs::plain(QWidget* parent, const QString& text) {
+    message(parent, MessageIcon::None, QApplication::applicationName(), text);
+}
+void Dialogs::information(QWidget* parent, const QString& caption, const QString& text) {
+    message(parent, MessageIcon::Information, caption, text);
+}
+void Dialogs::warning(QWidget* parent, const QString& caption, const QString& text) {
+    message(parent, MessageIcon::Warning, caption, text);
+}
+void Dialogs::error(QWidget* parent, const QString& caption, const QString& text) {
+    message(parent, MessageIcon::Error, caption, text);
+}
+
+DialogRecorder::DialogRecorder() : m_previous(Dialogs::install(this)) {}
+DialogRecorder::~DialogRecorder() {
+    Dialogs::install(m_previous);
+}
+
+std::vector<DialogRecorder::Call> DialogRecorder::callsOf(const QString& kind) const {
+    std::vector<Call> out;
+    for (const Call& c : calls) {
+        if (c.kind == kind) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+QString DialogRecorder::nextFile() {
+    if (fileAnswers.empty()) {
+        return {};
+    }
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+void DialogRecorder::message(QWidget*, MessageIcon icon, const QString& caption,
+                             const QString& text) {
+    calls.push_back({QStringLiteral("message"), icon, caption, text, {}});
+}
+
+bool DialogRecorder::askYesNo(QWidget*, MessageIcon icon, const QString& caption,
+                              const QString& text) {
+    calls.push_back({QStringLiteral("askYesNo"), icon, caption, text, {}});
+    if (yesNoAnswers.empty()) {
+        return false;
+    }
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+QString DialogRecorder::openFile(QWidget*, const QString& caption, const QString& folder,
+                                 const QStringList& filters) {
+    calls.push_back({QStringLiteral("openFile"), MessageIcon::None, caption, folder, filters});
+    return nextFile();
+}
+
+QString DialogRecorder::saveFile(QWidget*, const QString& caption, const QString& folder,
+                                 const QStringList& filters) {
+    calls.push_back({QStringLiteral("saveFile"), MessageIcon::None, caption, folder, filters});
+    return nextFile();
+}
+
+QString DialogRecorder::openPicture(QWidget*, const QString& folder, const QStringList& filters) {
+    calls.push_back({QStringLiteral("openPicture"), MessageIcon::None, {}, folder, filters});
+    return nextFile();
+}
+
+bool DialogRecorder::print(QWidget*, QPrinter&) {
+    calls.push_back({QStringLiteral("print"), MessageIcon::None, {}, {}, {}});
+    return printAnswer;
+}
+
+bool DialogRecorder::openAddress(const QUrl& address) {
+    calls.push_back({QStringLiteral("openAddress"), MessageIcon::None, {}, address.toString(), {}});
+    return true;
+}
+
+} // namespace tarvenik

@@ -1,0 +1,150 @@
+#pragma once
+// TFrmHlavni, the main window: the only window while the program is idle.
+//
+// Data flow: at creation it takes the application folder, asks data/namedays for today's
+// holders and data/settings for the settings (NacteniNastaveni), and applies them: the
+// background picture (decoded by platform/picture), the window's opacity. Its buttons and
+// menus open every other window through one function each; the settings dialog acts back
+// on it through the public setters below. Only this window reads the clock.
+
+#include "data/settings.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+
+namespace tarvenik {
+
+struct Picture;
+
+// The result a report window ends with to ask for a new calculation.
+inline constexpr int kResultRetry = 4;
+
+// " Dnes je úterý, 8.12.2026"
+QString todayPanelText(const QDate& today);
+QImage imageOf(const Picture& picture);
+
+class TFrmHlavni : public QMainWindow {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    // An empty folder means the folder of the executable; an empty clock the system's.
+    explicit TFrmHlavni(const QString& appFolder = {}, Clock clock = {}, QWidget* parent = nullptr);
+
+    // With a trailing '/'.
+    const QString& appFolder() const { return m_appFolder; }
+    const AppSettings& settings() const { return m_settings; }
+    QString panelText(int panel) const;
+
+    // Reads Tarvenik.ini again and applies picture and opacity.
+    void NacteniNastaveni();
+
+    // What the settings dialog changes directly.
+    void setOpacityEnabled(bool on);
+    void setOpacityLevel(int level);
+    bool opacityEnabled() const { return m_opacityOn; }
+    int opacityLevel() const { return m_opacityLevel; }
+    // Loads the picture named by a Cesta value (relative to the application folder) and
+    // shows it; a failure is reported in an error box and leaves the picture hidden.
+    bool showPicture(const QString& cesta);
+    void hidePicture();
+
+    // Controls, under their given names.
+    QLabel* Image1;
+    QPushButton* BtnVypocet;
+    QPushButton* BtnJmena;
+    QPushButton* BtnSvatky;
+    QPushButton* BtnSny;
+    QPushButton* BtnHoroskopy;
+    QPushButton* BtnCitaty;
+    QPushButton* BtnOstatni;
+    QStatusBar* StatusBar1;
+    QTimer* Timer1;
+
+    QMenu* Menu1;
+    QAction* Vypocet1;
+    QMenu* Prehled1;
+    QAction* Horoskopy1;
+    QAction* Jmena1;
+    QAction* Svatky1;
+    QAction* Sny1;
+    QAction* Citaty1;
+    QAction* Ostatni1;
+    QAction* Help1; // "Nastavení..."
+    QAction* Konec1;
+    QMenu* Napoveda1;
+    QMenu* Internet1;
+    QAction* Domovskstrnka1;
+    QAction* Zjistitnovouverzi1;
+    QAction* Literatura1;
+    QAction* Historie1;
+    QAction* Licence1;
+    QAction* About1;
+
+    void BtnVypocetClick();
+    void BtnJmenaClick();
+    void BtnSvatkyClick();
+    void BtnSnyClick();
+    void BtnHoroskopyCick();
+    void BtnBlbostiClick();
+    void BtnCitatyClick();
+    void Help1Click();
+    void Konec1Click();
+    void Domovskstrnka1Click();
+    void Zjistitnovouverzi1Click();
+    void Literatura1Click();
+    void Historie1Click();
+    void Licence1Click();
+    void About1Click();
+    void Timer1Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void applyAvailability();
+    void fillStatusBar();
+    QDateTime now() const;
+
+    // The windows later parts of the program bring; each returns nullptr while it is not
+    // built, and its button and menu entry stay disabled until then.
+    QDialog* createUdaje();
+    QDialog* createVypis(QDialog* udaje);
+    QDialog* createJmena();
+    QDialog* createSvatky();
+    QDialog* createSny();
+    QDialog* createHoroskopy();
+    QDialog* createOstatni();
+    QDialog* createAktualizace();
+    QDialog* createOProgramu();
+    QDialog* createTextViewer(const QString& caption, const QString& path);
+
+    // Feature windows hide the main window while they run; dialogs open over it.
+    void runFeatureWindow(QDialog* window);
+    void runDialog(QDialog* dialog);
+    void showHelpText(const char* fileName, const QString& caption);
+
+    QString m_appFolder;
+    Clock m_clock;
+    AppSettings m_settings;
+    QString m_nameDays;
+    bool m_opacityOn = false;
+    int m_opacityLevel = 255;
+    bool m_centred = false;
+    QLabel* m_panels[3] = {};
+};
+
+} // namespace tarvenik

@@ -1,0 +1,97 @@
+#include "ui/icons/Icons.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPixmap>
+
+namespace tarvenik {
+
+namespace {
+
+struct IconSpec {
+    const char* theme; // freedesktop icon name
+    char32_t glyph;    // drawn on a coloured disc when the theme has no such icon
+    QRgb colour;
+};
+
+IconSpec specOf(IconKind kind) {
+    switch (kind) {
+    case IconKind::Calculation:
+        return {"accessories-calculator", U'\u2648', 0xff7b3fa0}; // ♈
+    case IconKind::Names:
+        return {"x-office-address-book", U'A', 0xff2e7d32};
+    case IconKind::NameDays:
+        return {"x-office-calendar", U'\u2740', 0xffc62828}; // ❀
+    case IconKind::Dreams:
+        return {"weather-clear-night", U'\u263D', 0xff283593}; // ☽
+    case IconKind::Horoscopes:
+        return {"starred", U'\u2605', 0xffef6c00}; // ★
+    case IconKind::Quotes:
+        return {"format-text-italic", U'\u201E', 0xff6d4c41}; // „
+    case IconKind::Other:
+        return {"applications-other", U'\u2026', 0xff00838f}; // …
+    case IconKind::Settings:
+        return {"preferences-system", U'\u2699', 0xff546e7a}; // ⚙
+    case IconKind::Quit:
+        return {"application-exit", U'\u2715', 0xffb71c1c}; // ✕
+    case IconKind::Internet:
+        return {"internet-web-browser", U'@', 0xff1565c0};
+    case IconKind::Update:
+        return {"system-software-update", U'\u21BB', 0xff2e7d32}; // ↻
+    case IconKind::Help:
+        return {"help-contents", U'?', 0xff1565c0};
+    case IconKind::About:
+        return {"help-about", U'i', 0xff1565c0};
+    case IconKind::Save:
+        return {"document-save", U'\u2713', 0xff2e7d32}; // ✓
+    case IconKind::Add:
+        return {"list-add", U'+', 0xff2e7d32};
+    case IconKind::Edit:
+        return {"document-edit", U'\u270E', 0xffef6c00}; // ✎
+    case IconKind::Delete:
+        return {"edit-delete", U'\u2212', 0xffb71c1c}; // −
+    case IconKind::Ok:
+        return {"dialog-ok", U'\u2713', 0xff2e7d32}; // ✓
+    case IconKind::Cancel:
+        return {"dialog-cancel", U'\u2715', 0xffb71c1c}; // ✕
+    case IconKind::Close:
+        return {"window-close", U'\u2715', 0xff546e7a}; // ✕
+    case IconKind::Mail:
+        return {"mail-message-new", U'\u2709', 0xff1565c0}; // ✉
+    case IconKind::Chat:
+        return {"im-user", U'\u263A', 0xff00838f}; // ☺
+    case IconKind::Print:
+        return {"document-print", U'P', 0xff546e7a};
+    }
+    return {"", U'?', 0xff000000};
+}
+
+QPixmap drawn(const IconSpec& spec, int size) {
+    QPixmap pix(size, size);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgba(spec.colour));
+    p.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(size * 2 / 3);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::fromUcs4(&spec.glyph, 1));
+    return pix;
+}
+
+} // namespace
+
+QIcon themedIcon(IconKind kind) {
+    const IconSpec spec = specOf(kind);
+    QIcon fallback;
+    for (int size : {16, 24, 32}) {
+        fallback.addPixmap(drawn(spec, size));
+    }
+    return QIcon::fromTheme(QString::fromLatin1(spec.theme), fallback);
+}
+
+} // namespace tarvenik
