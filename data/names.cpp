@@ -122,7 +122,7 @@ NameRecord substituteNameRecord(std::string_view firstName) {
     for (const NameField& f : kNameFields) {
         record.*f.member = "---";
     }
-    record.name = cutChars(firstName, 20);
+    record.name = cutChars(firstName, kNameFields[0].maxChars);
     return record;
 }
 
