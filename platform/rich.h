@@ -26,20 +26,20 @@ struct Color {
 // The grey of the dream cards' source lines.
 inline constexpr Color kSilver{192, 192, 192};
 
+// The size every new line of a window text starts with, and the reset of vycistirichedit.
+inline constexpr int kBodyHalfPoints = 20;
+
 struct CharStyle {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int halfPoints = 20;        // font size in half points, as RTF counts it: 20 is 10 pt
-    std::optional<Color> color; // empty: the view's text colour ("auto")
-    std::string font = "Arial"; // family name; empty: the view's own font
+    int halfPoints = kBodyHalfPoints; // in half points, as RTF counts sizes: 20 is 10 pt
+    std::optional<Color> color;       // empty: the view's text colour ("auto")
+    std::string font = "Arial";       // family name; empty: the view's own font
 
     bool operator==(const CharStyle&) const = default;
     double points() const { return halfPoints / 2.0; }
 };
-
-// The size every new line of a window text starts with, and the reset of vycistirichedit.
-inline constexpr int kBodyHalfPoints = 20;
 
 struct Run {
     std::string text; // UTF-8, no line breaks or other control characters except tab
