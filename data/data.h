@@ -5,6 +5,7 @@
 
 #include "data/dreams.h"
 #include "data/horoscopes.h"
+#include "data/namecard.h"
 #include "data/namedays.h"
 #include "data/names.h"
 #include "data/oracle.h"

@@ -1,0 +1,298 @@
+#include "data/persons.h"
+#include "platform/rich.h"
+#include "platform/rtfwriter.h"
+#include "platform/text.h"
+#include "tests/tempfolder.h"
+#include "ui/Dialogs.h"
+#include "ui/RichView.h"
+#include "ui/UnitHlavni.h"
+#include "ui/UnitVypis.h"
+#include "ui/qtext.h"
+
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvenik;
+using tarvenik::test::TempFolder;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 8), QTime(10, 0));
+
+std::filesystem::path u8(const std::string& s) { return std::filesystem::path(std::u8string(s.begin(), s.end())); }
+
+void writeText(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    RichDoc doc;
+    for (const auto& l : lines) {
+        appendLine(doc, l);
+    }
+    std::filesystem::create_directories(file.parent_path());
+    QVERIFY(writeRtfFile(file, doc));
+}
+
+void writeList(const std::filesystem::path& file, const std::string& utf8) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << encode1250(utf8);
+}
+
+struct Fixture {
+    TempFolder dir;
+    DialogRecorder dialogs;
+
+    Fixture() {
+        const auto horo = dir.path() / "Data" / "Horoskopy";
+        writeList(horo / u8("Sluneční") / "tabs.txt", "Povaha\r\nLáska\r\nMuž\r\nŽena\r\n");
+        for (const char* tab : {"Povaha", "Láska", "Muž", "Žena"}) {
+            for (const char* sign : {"Ryby", "Kozoroh"}) {
+                writeText(horo / u8("Sluneční") / u8(std::string(tab) + " - " + sign + ".rtf"),
+                          {std::string(tab) + " " + sign});
+            }
+        }
+        writeText(horo / "Informace" / u8("Cikánský.rtf"), {"O cikánském horoskopu"});
+        writeList(dir.path() / "Svatky.ini", "[Svátky]\r\n5.3.=Miroslav\r\n24.12.=Adam a Eva\r\n");
+        // Empty names files: every first name gets the substitute record, without an error.
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            writeList(dir.path() / "Data" / u8("Jména") / u8(std::string("Jména") + letter + ".dat"), "");
+        }
+    }
+
+    void addPerson(const char* first, const char* last, int y, int m, int d, int sex,
+                   bool exact = false, int h = 0, int mi = 0) {
+        Person p{first, last, *DateTime::fromDate(y, m, d), h, mi, exact, sex};
+        QVERIFY(writePerson(dir.path(), p));
+    }
+
+    std::unique_ptr<TFrmVypis> open(const char* user, const char* partner = nullptr) {
+        return std::make_unique<TFrmVypis>(
+            nullptr, fromPath(dir.path()) + QLatin1Char('/'), QString::fromUtf8(user),
+            partner ? QString::fromUtf8(partner) : QString(), partner != nullptr,
+            [] { return kNow; });
+    }
+};
+
+QString viewText(TFrmVypis& v) { return toQ(plainText(v.RichEdit1->richDoc())); }
+
+QStringList tabs(TFrmVypis& v) {
+    QStringList out;
+    for (int i = 0; i < v.TabControl1->count(); ++i) {
+        out << v.TabControl1->tabText(i);
+    }
+    return out;
+}
+
+} // namespace
+
+class TestVypis : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutPartnerOnlyPartnerControlsAreDisabled() {
+        Fixture f;
+        f.addPerson("Adam", "Novák", 1975, 3, 5, -1);
+        auto v = f.open("Novák Adam 5.3.1975 00:00");
+        QCOMPARE(v->windowTitle(), QStringLiteral("Tarvenik :: Výpis výpočtu"));
+        QVERIFY(!v->GrpBoxPartner->isVisibleTo(v.get()));
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 v->RadBtnPartner, v->RadBtnRozdil, v->BtnSlunecni2, v->BtnAscendent2,
+                 v->BtnMesicni2, v->BtnCinsky2, v->BtnCisarsky2, v->BtnKeltsky2, v->BtnEgyptsky2,
+                 v->BtnCyklicky2, v->BtnIndiansky2, v->BtnPravdivy2, v->BtnIndicky2,
+                 v->BtnAztecky2, v->BtnCikansky2, v->BtnSlunecniPartnersky,
+                 v->BtnCinskyPartnersky, v->RadBtnNumeroPartner, v->RadBtnBiorytmyPartner}) {
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        }
+        QVERIFY(v->BtnJaponskyPartnersky->isEnabled());
+        QVERIFY(v->BtnSlunecni->isEnabled());
+        QVERIFY(!v->BtnAscendent->isEnabled()); // no exact time
+        // The ascendant message, once; sex -1 shows the female icon.
+        const auto messages = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(messages.size(), std::size_t{1});
+        QCOMPARE(messages[0].text,
+                 QStringLiteral("Pokud nezadáte přesný čas narození,\r        nelze vypočítat Ascendent!"));
+        QCOMPARE(v->icouzivatel->pixmap().toImage(), v->obrzena->pixmap().toImage());
+        QCOMPARE(v->LblJmeno->text(), QStringLiteral("Adam Novák - středa, 5.3.1975"));
+    }
+
+    void headerWithExactTimeAndPartner() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0, true, 7, 5);
+        f.addPerson("Eva", "Malá", 1980, 1, 1, 1, true, 12, 0);
+        auto v = f.open("Novák Jan 5.3.1975 07:05", "Malá Eva 1.1.1980 12:00");
+        QCOMPARE(v->LblJmeno->text(), QStringLiteral("Jan Novák - středa, 5.3.1975 (07:05 hod.)"));
+        QCOMPARE(v->LblJmeno2->text(), QStringLiteral("Eva Malá - úterý, 1.1.1980 (12:00 hod.)"));
+        QCOMPARE(v->icouzivatel->pixmap().toImage(), v->obrmuz->pixmap().toImage());
+        QVERIFY(v->BtnSlunecni2->isEnabled());
+        QVERIFY(v->BtnAscendent2->isEnabled());
+        QCOMPARE(f.dialogs.callsOf(QStringLiteral("message")).size(), std::size_t{0});
+        QCOMPARE(v->horoscopes().signs.partnerSunKey, std::string("RybyKozoroh"));
+    }
+
+    void sunTabsLoseTheOtherSex() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        f.addPerson("Eva", "Malá", 1980, 1, 1, 1);
+        auto v = f.open("Novák Jan 5.3.1975 00:00", "Malá Eva 1.1.1980 00:00");
+        v->BtnSlunecni->click();
+        QCOMPARE(tabs(*v), (QStringList{"Povaha", "Láska", "Muž"}));
+        QCOMPARE(viewText(*v), QStringLiteral("Povaha Ryby"));
+        v->BtnSlunecni2->click();
+        QCOMPARE(tabs(*v), (QStringList{"Povaha", "Láska", "Žena"}));
+        QCOMPARE(viewText(*v), QStringLiteral("Povaha Kozoroh"));
+        v->TabControl1->setCurrentIndex(2);
+        QCOMPARE(viewText(*v), QStringLiteral("Žena Kozoroh"));
+        v->BtnInfoCikansky->click();
+        QCOMPARE(tabs(*v), QStringList{});
+        QCOMPARE(viewText(*v), QStringLiteral("O cikánském horoskopu"));
+        QCOMPARE(v->selection().sexTabRule, 0);
+    }
+
+    void missingTextShowsTheReinstallLine() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        v->BtnKeltsky->click();
+        QCOMPARE(viewText(*v), QStringLiteral("NENALEZENO! Zkuste přeinstalovat aplikaci!"));
+        QCOMPARE(v->selection().system, std::string("Keltský"));
+        QCOMPARE(v->selection().sign, std::string("Vrba"));
+    }
+
+    void emptyViewOpensNoDialog() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        f.dialogs.calls.clear();
+        v->Ulozit1Click();
+        v->Tisk1Click();
+        QVERIFY(f.dialogs.calls.empty());
+        v->BtnInfoCikansky->click();
+        f.dialogs.printAnswer = false;
+        v->Tisk1Click();
+        QCOMPARE(f.dialogs.callsOf(QStringLiteral("print")).size(), std::size_t{1});
+    }
+
+    void outlookYearChangesOnlyThePersonalYear() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        QCOMPARE(v->SpinEditVyhled->value(), 2026);
+        QCOMPARE(v->EdOsRok->text(), QStringLiteral("9"));
+        QCOMPARE(v->EdZivDraha->text(), QStringLiteral("3"));
+        QCOMPARE(v->EdOsud->text(), QStringLiteral("7"));
+        QCOMPARE(v->LblV4->text(), QStringLiteral("4.   52- ... let"));
+        const QStringList before = {v->EdZivDraha->text(), v->EdOsud->text(), v->EdV1->text(),
+                                    v->EdP1->text(), v->EdVyzNav->text()};
+        v->SpinEditVyhled->setValue(2027);
+        QCOMPARE(v->EdOsRok->text(), QStringLiteral("1"));
+        QCOMPARE((QStringList{v->EdZivDraha->text(), v->EdOsud->text(), v->EdV1->text(),
+                              v->EdP1->text(), v->EdVyzNav->text()}),
+                 before);
+    }
+
+    void nameDayChoiceFallsBackWhenThePersonHasNone() {
+        Fixture f;
+        f.addPerson("Miroslav", "Novák", 1975, 3, 5, 0);
+        f.addPerson("Zbyhněv", "Malý", 1980, 1, 1, 0);
+        auto v = f.open("Malý Zbyhněv 1.1.1980 00:00", "Novák Miroslav 5.3.1975 00:00");
+        QVERIFY(!v->user().hasNameDay);
+        QVERIFY(v->partner().hasNameDay);
+        v->PageControl1->setCurrentWidget(v->TabSheetJakDlouho);
+        v->RadBtnPartner->click();
+        QVERIFY(v->RadBtnDalsiSvatek->isEnabled());
+        v->RadBtnDalsiSvatek->click();
+        QVERIFY(viewText(*v).contains(QStringLiteral("Datum příštího svátku: 5.3.2027")));
+        v->RadBtnTvoje->click();
+        QVERIFY(!v->RadBtnDalsiSvatek->isEnabled());
+        QVERIFY(v->RadBtnZivot->isChecked());
+        QVERIFY(viewText(*v).startsWith(QStringLiteral("Zbyhněv Malý\n\nDatum narození: 1.1.1980")));
+    }
+
+    void ageDifferenceIsTheSameForEitherPerson() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0, true, 7, 5);
+        f.addPerson("Eva", "Malá", 1980, 1, 1, 1);
+        auto v = f.open("Novák Jan 5.3.1975 07:05", "Malá Eva 1.1.1980 00:00");
+        v->PageControl1->setCurrentWidget(v->TabSheetJakDlouho);
+        v->RadBtnRozdil->click();
+        const QString days = v->LblEditDnu->text();
+        const QString report = viewText(*v);
+        v->RadBtnPartner->click();
+        QCOMPARE(v->LblEditDnu->text(), days);
+        QCOMPARE(viewText(*v), report);
+        QVERIFY(report.startsWith(QStringLiteral("Jan Novák + Eva Malá")));
+    }
+
+    void livedFiguresTickWithTheClock() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0, true, 7, 5);
+        auto v = f.open("Novák Jan 5.3.1975 07:05");
+        v->PageControl1->setCurrentWidget(v->TabSheetJakDlouho);
+        QCOMPARE(v->EditCelkove->text(),
+                 QStringLiteral("51 let 9 měsíců 0 týdnů 6 dnů 2 hodiny 55 minut 0 sekund"));
+        QCOMPARE(v->LblEditHodin->text(), QStringLiteral("453746,916666667"));
+        QVERIFY(v->Timer1->isActive());
+        v->PageControl1->setCurrentWidget(v->TabSheetNumerologie);
+        QVERIFY(!v->Timer1->isActive());
+    }
+
+    void biorhythmEndBeforeStartListsOnlyTheHeader() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        QCOMPARE(v->BiorytmyDoDate->dateTime(), kNow.addMonths(1));
+        v->BtnBiorytmyPocitat->click();
+        QStringList lines = viewText(*v).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 7 + 32); // header and 8.12.2026 to 8.1.2027
+        QCOMPARE(lines[2], QStringLiteral(" Jméno: Jan"));
+        QCOMPARE(lines[7], QStringLiteral("08.12.2026 - Fyzička:    0%, Psychika:   97%, Inteligence:  -54%"));
+        v->BiorytmyDoDate->setDateTime(kNow.addDays(-1));
+        v->BtnBiorytmyPocitat->click();
+        lines = viewText(*v).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[0], QStringLiteral("Biorytmy"));
+    }
+
+    void missingNumerologyFileIsReported() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        f.dialogs.calls.clear();
+        QTest::mouseClick(v->LblOsud, Qt::LeftButton);
+        const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(errors.size(), std::size_t{1});
+        QVERIFY(errors[0].text.contains(QStringLiteral("Osud.rtf")));
+    }
+
+    void nameCardOfTheSubstitute() {
+        Fixture f;
+        f.addPerson("Ája", "Nová", 1990, 5, 5, 1);
+        auto v = f.open("Nová Ája 5.5.1990 00:00");
+        QCOMPARE(f.dialogs.callsOf(QStringLiteral("message")).back().text,
+                 QStringLiteral("Chyba! Zřejmě je první znak jména nestandartní!"));
+        QTest::mouseClick(v->LblJmeno, Qt::LeftButton);
+        const QStringList lines = viewText(*v).split(QLatin1Char('\n'));
+        QCOMPARE(lines[0], QStringLiteral("Ája"));
+        QCOMPARE(lines[2], QStringLiteral("  Druh jména:   ---"));
+        QCOMPARE(lines.back(), QStringLiteral("  Zdroj: ---"));
+        QVERIFY(!v->RichEdit1->wordWrap());
+    }
+
+    void retryButtonAsksForANewCalculation() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        v->BtnNastaveni->click();
+        QCOMPARE(v->result(), kResultRetry);
+    }
+};
+
+QTEST_MAIN(TestVypis)
+#include "test_vypis.moc"

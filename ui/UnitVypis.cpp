@@ -1,0 +1,447 @@
+#include "ui/UnitVypis.h"
+
+#include "core/calendarwords.h"
+#include "data/namecard.h"
+#include "data/namedays.h"
+#include "platform/rtfreader.h"
+#include "platform/text.h"
+#include "ui/Dialogs.h"
+#include "ui/RichView.h"
+#include "ui/UnitCekejte.h"
+#include "ui/UnitHlavni.h"
+#include "ui/icons/Icons.h"
+#include "ui/qtext.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDateTimeEdit>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tarvenik {
+
+namespace {
+
+constexpr int kNameLimit = 30;
+const DateTime kReportDefaultDate = *DateTime::fromDate(1980, 2, 1);
+
+QPixmap sexIcon(bool female) {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(female ? QColor(200, 60, 120) : QColor(40, 90, 180));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter,
+               female ? QStringLiteral("\u2640") : QStringLiteral("\u2642"));
+    return pix;
+}
+
+} // namespace
+
+BirthData ReportPerson::birth() const {
+    const CalendarFields f = person.birthDate.fields();
+    BirthData b;
+    b.year = static_cast<std::uint16_t>(f.year);
+    b.month = static_cast<std::uint16_t>(f.month);
+    b.day = static_cast<std::uint16_t>(f.day);
+    b.hour = static_cast<std::uint16_t>(person.birthHour);
+    b.minute = static_cast<std::uint16_t>(person.birthMinute);
+    b.exactTime = person.exactTime;
+    b.sex = static_cast<std::int16_t>(person.sex);
+    b.nameDay = nameDayDate;
+    return b;
+}
+
+int sexTabRuleOf(int sex) { return sex == 0 ? 1 : (sex == 1 ? 2 : 0); }
+
+QString headerLine(const Person& p) {
+    const CalendarFields f = p.birthDate.fields();
+    QString line = toQ(p.firstName) + QLatin1Char(' ') + toQ(p.surname) + QStringLiteral(" - ") +
+                   toQ(kWeekdayNames[static_cast<std::size_t>(p.birthDate.dayOfWeek() - 1)]) +
+                   QStringLiteral(", %1.%2.%3").arg(f.day).arg(f.month).arg(f.year);
+    if (p.exactTime) {
+        line += QStringLiteral(" (%1:%2 hod.)")
+                    .arg(p.birthHour, 2, 10, QLatin1Char('0'))
+                    .arg(p.birthMinute, 2, 10, QLatin1Char('0'));
+    }
+    return line;
+}
+
+TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
+                     const QString& partnerRecord, bool partner, Clock clock)
+    : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)),
+      m_hasPartner(partner), m_userRecord(userRecord), m_partnerRecord(partnerRecord) {
+    // The wait window is seen while the report is computed.
+    TFrmCekejte wait;
+    wait.showNow();
+    QThread::msleep(333);
+
+    setObjectName(QStringLiteral("FrmVypis"));
+    setWindowTitle(QStringLiteral("Tarvenik :: Výpis výpočtu"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    RichEdit1 = new RichView(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setScrollBars(Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn);
+    QFont arial(QStringLiteral("Arial"), 10);
+    arial.setStyleHint(QFont::SansSerif);
+    RichEdit1->setFont(arial);
+    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TabControl1 = new QTabBar(this);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setExpanding(false);
+    TabControl1->setUsesScrollButtons(true);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(themedIcon(IconKind::Save), QStringLiteral("Uložit..."), this,
+                          &TFrmVypis::Ulozit1Click);
+    PopupMenu1->addAction(themedIcon(IconKind::Print), QStringLiteral("Tisk..."), this,
+                          &TFrmVypis::Tisk1Click);
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(RichEdit1->mapToGlobal(at)); });
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheetHoroskopy = buildHoroscopePage();
+    TabSheetNumerologie = buildNumerologyPage();
+    TabSheetBiorytmy = buildBiorhythmPage();
+    TabSheetJakDlouho = buildTimeSpanPage();
+    PageControl1->addTab(TabSheetHoroskopy, QStringLiteral("Horoskopy"));
+    PageControl1->addTab(TabSheetNumerologie, QStringLiteral("Numerologie"));
+    PageControl1->addTab(TabSheetBiorytmy, QStringLiteral("Výpočet biorytmů"));
+    PageControl1->addTab(TabSheetJakDlouho, QStringLiteral("Jak dlouho..."));
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(0);
+    text->addWidget(TabControl1);
+    text->addWidget(RichEdit1, 1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(PageControl1);
+    body->addLayout(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildHeader());
+    layout->addLayout(body, 1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TFrmVypis::JakDlouho);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TFrmVypis::PageControl1Change);
+    connect(TabControl1, &QTabBar::currentChanged, this, [this] {
+        if (!m_fillingTabs) {
+            TabControl1Change();
+        }
+    });
+    connect(BtnNastaveni, &QPushButton::clicked, this, [this] { done(kResultRetry); });
+
+    resize(QSize(772, 536).expandedTo(sizeHint()));
+    setFixedSize(size());
+    applyFormShow();
+    Timer1->start();
+    wait.close();
+}
+
+TFrmVypis::~TFrmVypis() { Timer1->stop(); }
+
+QDateTime TFrmVypis::now() const {
+    return m_clock ? m_clock() : QDateTime::currentDateTime();
+}
+
+QWidget* TFrmVypis::buildHeader() {
+    auto* header = new QWidget(this);
+    BtnNastaveni = new QPushButton(themedIcon(IconKind::Settings),
+                                   QStringLiteral("Nastavení výpočtu"), header);
+    BtnNastaveni->setObjectName(QStringLiteral("BtnNastaveni"));
+    obrmuz = new QLabel(header);
+    obrmuz->setObjectName(QStringLiteral("obrmuz"));
+    obrmuz->setPixmap(sexIcon(false));
+    obrmuz->hide();
+    obrzena = new QLabel(header);
+    obrzena->setObjectName(QStringLiteral("obrzena"));
+    obrzena->setPixmap(sexIcon(true));
+    obrzena->hide();
+
+    const auto group = [header, this](const char* caption, const char* name, QLabel*& icon,
+                                      const char* iconName, QLabel*& label,
+                                      const char* labelName) {
+        auto* box = new QGroupBox(QString::fromUtf8(caption), header);
+        box->setObjectName(QString::fromLatin1(name));
+        icon = new QLabel(box);
+        icon->setObjectName(QString::fromLatin1(iconName));
+        icon->setFixedSize(16, 16);
+        label = new QLabel(box);
+        label->setObjectName(QString::fromLatin1(labelName));
+        label->setCursor(Qt::WhatsThisCursor);
+        label->setToolTip(QStringLiteral("Kliknutím zobrazíte informace o jméně"));
+        makeHoverLabel(label);
+        auto* row = new QHBoxLayout(box);
+        row->addWidget(icon);
+        row->addWidget(label, 1);
+        return box;
+    };
+    GrpBoxTvoje = group(" Tvoje údaje ", "GrpBoxTvoje", icouzivatel, "icouzivatel", LblJmeno,
+                        "LblJmeno");
+    GrpBoxPartner = group(" Partnerovy údaje ", "GrpBoxPartner", icopartner, "icopartner",
+                          LblJmeno2, "LblJmeno2");
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(BtnNastaveni, 0, Qt::AlignBottom);
+    row->addWidget(GrpBoxTvoje, 1);
+    row->addWidget(GrpBoxPartner, 1);
+    return header;
+}
+
+void TFrmVypis::makeHoverLabel(QLabel* label) { label->installEventFilter(this); }
+
+bool TFrmVypis::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (!label) {
+        return QDialog::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave: {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, event->type() == QEvent::Enter
+                                                   ? QColor(Qt::red)
+                                                   : QApplication::palette().color(
+                                                         QPalette::WindowText));
+        label->setPalette(palette);
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if (label == LblJmeno || label == LblJmeno2) {
+            LblJmenoClick(label == LblJmeno2);
+        } else {
+            NumKlik(label);
+        }
+        return true;
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFrmVypis::nastav_promene() {
+    const QDateTime start = now();
+    BiorytmyOdDate->setDateTime(start);
+    BiorytmyDoDate->setDateTime(start.addMonths(1));
+    m_outlookYear = start.date().year();
+    SpinEditVyhled->blockSignals(true);
+    SpinEditVyhled->setValue(m_outlookYear);
+    SpinEditVyhled->blockSignals(false);
+    GrpBoxPartner->hide();
+
+    const std::filesystem::path folder = toPath(m_appFolder);
+    const auto load = [&](const QString& record, ReportPerson& into) {
+        const auto read = readPerson(folder, fromQ(record), kReportDefaultDate);
+        into.person = read ? *read : Person{"", "", kReportDefaultDate, 0, 0, false, -1};
+        into.person.firstName = cutChars(into.person.firstName, kNameLimit);
+        into.person.surname = cutChars(into.person.surname, kNameLimit);
+    };
+    load(m_userRecord, m_user);
+    if (m_hasPartner) {
+        GrpBoxPartner->show();
+        load(m_partnerRecord, m_partner);
+    }
+
+    if (nameDayFileExists(folder, NameDayFile::Standard)) {
+        const auto found = nameDayOfName(folder, m_user.person.firstName,
+                                         m_hasPartner ? m_partner.person.firstName : "");
+        const auto apply = [](const std::optional<DayMonth>& day, ReportPerson& into) {
+            into.hasNameDay = day.has_value();
+            if (day) {
+                into.nameDayDate = *DateTime::fromDate(2000, day->month, day->day);
+            }
+        };
+        if (found) {
+            apply(found->first, m_user);
+            apply(found->second, m_partner);
+        }
+    } else {
+        Dialogs::current().plain(
+            this, QStringLiteral("Soubor se svátky nenalezen, zkuste přeinstalovat aplikaci!"));
+    }
+    for (ReportPerson* p : {&m_user, &m_partner}) {
+        const CalendarFields f = p->person.birthDate.fields();
+        p->numbers = numerologyNumbers(f.day, f.month, f.year, p->person.firstName,
+                                       p->person.surname, m_outlookYear);
+    }
+}
+
+void TFrmVypis::applyFormShow() {
+    LblJmeno->clear();
+    LblJmeno2->clear();
+    nastav_promene();
+    icouzivatel->setPixmap(m_user.person.sex != 0 ? obrzena->pixmap() : obrmuz->pixmap());
+    icopartner->setPixmap(m_partner.person.sex != 0 ? obrzena->pixmap() : obrmuz->pixmap());
+    LblJmeno->setText(headerLine(m_user.person));
+    if (m_hasPartner) {
+        LblJmeno2->setText(headerLine(m_partner.person));
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             RadBtnPartner, RadBtnRozdil, BtnSlunecni2, BtnAscendent2, BtnMesicni2, BtnCinsky2,
+             BtnCisarsky2, BtnKeltsky2, BtnEgyptsky2, BtnCyklicky2, BtnIndiansky2, BtnPravdivy2,
+             BtnIndicky2, BtnAztecky2, BtnCikansky2, BtnSlunecniPartnersky, BtnCinskyPartnersky,
+             RadBtnNumeroPartner, RadBtnBiorytmyPartner}) {
+        w->setEnabled(m_hasPartner);
+    }
+
+    m_user.record = {};
+    m_partner.record = {};
+    const QDateTime t = now();
+    const DateTime nowValue = *DateTime::fromDate(t.date().year(), t.date().month(), t.date().day(),
+                                                  t.time().hour(), t.time().minute(),
+                                                  t.time().second(), t.time().msec());
+    m_horoscopes = vypocitej_horoskopy(
+        m_user.birth(), m_hasPartner ? std::optional(m_partner.birth()) : std::nullopt, nowValue);
+    BtnAztecky->setEnabled(m_horoscopes.aztecUsable);
+    BtnAscendent->setEnabled(m_horoscopes.ascendantUsable);
+    if (m_hasPartner) {
+        BtnAztecky2->setEnabled(m_horoscopes.aztecUsable2);
+        BtnAscendent2->setEnabled(m_horoscopes.ascendantUsable2);
+    }
+    for (const std::string& message : m_horoscopes.messages) {
+        Dialogs::current().plain(this, toQ(message));
+    }
+
+    const auto lookUp = [this](ReportPerson& p) {
+        const NameRecordLookup found = nameRecordOf(toPath(m_appFolder), p.person.firstName);
+        p.record = found.record;
+        if (found.status == NameLookup::FileError) {
+            Dialogs::current().plain(this, toQ(kNameLetterError));
+        }
+    };
+    lookUp(m_user);
+    if (m_hasPartner) {
+        lookUp(m_partner);
+    }
+    RadBtnNumeroUzivatel->setChecked(true);
+    RadBtnNumeroClick();
+}
+
+bool TFrmVypis::loadText(const std::filesystem::path& path, RichDoc& doc, bool reportMissing) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        if (reportMissing) {
+            Dialogs::current().error(this, QStringLiteral("Chyba"),
+                                     QStringLiteral("Soubor %1 nebyl nalezen, prosím přeinstalujte "
+                                                    "aplikaci.")
+                                         .arg(fromPath(path)));
+        }
+        return false;
+    }
+    auto read = readRtfFile(path);
+    if (!read) {
+        Dialogs::current().error(this, QStringLiteral("Chyba"),
+                                 QStringLiteral("Soubor %1 nelze přečíst: %2")
+                                     .arg(fromPath(path), toQ(read.error().reason)));
+        return false;
+    }
+    doc = std::move(read).value();
+    return true;
+}
+
+void TFrmVypis::showDoc(const RichDoc& doc, bool wordWrap) {
+    RichEdit1->setRichDoc(doc);
+    RichEdit1->setWordWrap(wordWrap);
+    RichEdit1->show();
+}
+
+void TFrmVypis::setTabs(const std::vector<std::string>& captions) {
+    m_fillingTabs = true;
+    while (TabControl1->count() > 0) {
+        TabControl1->removeTab(0);
+    }
+    for (const std::string& c : captions) {
+        TabControl1->addTab(toQ(c));
+    }
+    if (TabControl1->count() > 0) {
+        TabControl1->setCurrentIndex(0);
+    }
+    m_fillingTabs = false;
+}
+
+void TFrmVypis::LblJmenoClick(bool partner) {
+    const NameRecord& r = chosen(partner).record;
+    setTabs({});
+    RichEdit1->hide();
+    RichDoc doc;
+    CharStyle title;
+    title.bold = true;
+    title.halfPoints = 26;
+    appendLine(doc, r.name, title, Alignment::Center);
+    appendLine(doc, "");
+    for (const std::string& line : nameCardLines(r)) {
+        appendLine(doc, line);
+    }
+    boldLabels(doc);
+    showDoc(doc, false);
+}
+
+void TFrmVypis::PageControl1Change() {
+    setTabs({});
+    RichEdit1->vycistirichedit();
+    if (PageControl1->currentWidget() == TabSheetJakDlouho) {
+        const bool nameDay = chosen(spanPartnerSelected()).hasNameDay;
+        RadBtnDalsiSvatek->setEnabled(nameDay);
+        RadBtnMinulySvatek->setEnabled(nameDay);
+        Timer1->start();
+        blee();
+    } else {
+        Timer1->stop();
+    }
+}
+
+void TFrmVypis::Ulozit1Click() {
+    if (RichEdit1->isEmpty()) {
+        return;
+    }
+    QString path = Dialogs::current().saveFile(this, QStringLiteral("Uložit jako"), m_appFolder,
+                                               {QStringLiteral("*.rtf (*.rtf)")});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".rtf");
+    }
+    if (const auto saved = RichEdit1->save(toPath(path)); !saved) {
+        Dialogs::current().error(this, QStringLiteral("Chyba"),
+                                 QStringLiteral("Soubor %1 nelze uložit: %2")
+                                     .arg(path, toQ(saved.error().reason)));
+    }
+}
+
+void TFrmVypis::Tisk1Click() {
+    if (RichEdit1->isEmpty()) {
+        return;
+    }
+    QPrinter printer;
+    printer.setDocName(QString());
+    if (Dialogs::current().print(this, printer)) {
+        RichEdit1->print(printer);
+    }
+}
+
+} // namespace tarvenik

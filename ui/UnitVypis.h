@@ -1,0 +1,221 @@
+#pragma once
+// TFrmVypis, the report window: everything computed for one person and an optional partner.
+//
+// Data flow: at creation it reads both persons (data/persons), their name days
+// (data/namedays), their name records (data/names) and numerology numbers (core), lets
+// core compute the horoscope set and span anchors (vypocitej_horoskopy) and shows the
+// header. Its pages then call core and data for each request and write the result into
+// the one shared rich-text view: horoscope texts (data/horoscopes, core/horoscopetexts),
+// numerology texts, biorhythm lines and time spans. Only this window reads the clock.
+
+#include "core/horoscopeset.h"
+#include "core/numerology.h"
+#include "core/timespan.h"
+#include "data/names.h"
+#include "data/persons.h"
+
+#include <QDateTime>
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class QAbstractButton;
+class QButtonGroup;
+class QDateEdit;
+class QDateTimeEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabBar;
+class QTabWidget;
+class QTimeEdit;
+class QTimer;
+class QWidget;
+
+namespace tarvenik {
+
+class RichView;
+
+// One person of the report, as loaded from the person file.
+struct ReportPerson {
+    Person person; // names cut to 30 characters
+    bool hasNameDay = false;
+    DateTime nameDayDate; // day and month of the name day in the year 2000
+    NameRecord record;
+    NumerologyNumbers numbers;
+    BirthData birth() const;
+};
+
+// What the horoscope text view shows now.
+struct DisplaySelection {
+    std::string system;
+    std::string sign;
+    std::string currentPerson; // "uzivatel", "partner" or empty before any Chinese button
+    int sexTabRule = 0;        // 0 none, 1 remove the fourth tab, 2 remove the third
+};
+
+// 1 for a man, 2 for a woman, 0 for any other value.
+int sexTabRuleOf(int sex);
+
+// "Jan Novák - středa, 5.3.1975 (07:05 hod.)"; the time only with an exact time.
+QString headerLine(const Person& person);
+
+class TFrmVypis : public QDialog {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
+              const QString& partnerRecord, bool partner, Clock clock = {});
+    ~TFrmVypis() override;
+
+    const ReportPerson& user() const { return m_user; }
+    const ReportPerson& partner() const { return m_partner; }
+    bool hasPartner() const { return m_hasPartner; }
+    const HoroscopeComputation& horoscopes() const { return m_horoscopes; }
+    const DisplaySelection& selection() const { return m_selection; }
+
+    // Header and pages.
+    QPushButton* BtnNastaveni;
+    QGroupBox* GrpBoxTvoje;
+    QLabel* icouzivatel;
+    QLabel* LblJmeno;
+    QGroupBox* GrpBoxPartner;
+    QLabel* icopartner;
+    QLabel* LblJmeno2;
+    QLabel* obrmuz;
+    QLabel* obrzena;
+    QTabWidget* PageControl1;
+    QWidget* TabSheetHoroskopy;
+    QWidget* TabSheetNumerologie;
+    QWidget* TabSheetBiorytmy;
+    QWidget* TabSheetJakDlouho;
+    QTabBar* TabControl1;
+    RichView* RichEdit1;
+    QMenu* PopupMenu1;
+    QTimer* Timer1;
+
+    // Horoscope page: the 13 buttons of the person, their 13 "Partner" twins, the three
+    // partner horoscopes and the 15 information buttons.
+    QTabWidget* HoroskopyStranky;
+    QPushButton *BtnSlunecni, *BtnAscendent, *BtnMesicni, *BtnCinsky, *BtnCisarsky, *BtnKeltsky,
+        *BtnEgyptsky, *BtnCyklicky, *BtnIndiansky, *BtnAztecky, *BtnIndicky, *BtnCikansky,
+        *BtnPravdivy;
+    QPushButton *BtnSlunecni2, *BtnAscendent2, *BtnMesicni2, *BtnCinsky2, *BtnCisarsky2,
+        *BtnKeltsky2, *BtnEgyptsky2, *BtnCyklicky2, *BtnIndiansky2, *BtnAztecky2, *BtnIndicky2,
+        *BtnCikansky2, *BtnPravdivy2;
+    QPushButton *BtnSlunecniPartnersky, *BtnCinskyPartnersky, *BtnJaponskyPartnersky;
+    QPushButton *BtnInfoSlunecni, *BtnInfoSlunecniPartnersky, *BtnInfoAscendent, *BtnInfoMesicni,
+        *BtnInfoCinsky, *BtnInfoCinskyPartnersky, *BtnInfoCisarsky, *BtnInfoKeltsky,
+        *BtnInfoEgyptsky, *BtnInfoCyklycky, *BtnInfoIndiansky, *BtnInfoAztecky, *BtnInfoIndicky,
+        *BtnInfoCikansky, *BtnInfoJaponskyPartnersky;
+
+    // Numerology page.
+    QGroupBox* GroupBox5;
+    QRadioButton* RadBtnNumeroUzivatel;
+    QRadioButton* RadBtnNumeroPartner;
+    QGroupBox* GroupBox2;
+    QLabel* Label1;
+    QSpinBox* SpinEditVyhled;
+    QLabel *LblZivDraha, *LblOsud, *LblVyzNav, *LblOsRok;
+    QLabel *Label2, *LblV1, *LblV2, *LblV3, *LblV4;
+    QLabel *Label3, *LblP1, *LblP2, *LblP3, *LblP4;
+    QLineEdit *EdZivDraha, *EdOsud, *EdVyzNav, *EdOsRok, *EdV1, *EdV2, *EdV3, *EdV4, *EdP1, *EdP2,
+        *EdP3, *EdP4;
+
+    // Biorhythm page.
+    QGroupBox* GrpBoxBioUdaje;
+    QRadioButton* RadBtnBiorytmyUzivatel;
+    QRadioButton* RadBtnBiorytmyPartner;
+    QGroupBox* GrpBoxBioOdDo;
+    QDateTimeEdit* BiorytmyOdDate;
+    QDateTimeEdit* BiorytmyDoDate;
+    QPushButton* BtnBiorytmyPocitat;
+    QPushButton* BtnBiorytmyInfo;
+
+    // Time-span page.
+    QGroupBox* GrpBoxUdaje;
+    QRadioButton *RadBtnTvoje, *RadBtnPartner, *RadBtnVlastni;
+    QGroupBox* GrpBoxPocitat;
+    QRadioButton *RadBtnZivot, *RadBtnDalsiNarozeniny, *RadBtnDalsiSvatek,
+        *RadBtnMinuleNarozeniny, *RadBtnMinulySvatek, *RadBtnRozdil;
+    QGroupBox* GrpBoxVlastni;
+    QRadioButton *RadBtnOd, *RadBtnDo, *RadBtnMezi;
+    QDateEdit *DateOd, *DateDo;
+    QTimeEdit *TimeOd, *TimeDo;
+    QLineEdit* EditPocCo;
+    QGroupBox* GrpBoxJakDlouho;
+    QLineEdit *LblEditLet, *LblEditMesicu, *LblEditTydnu, *LblEditDnu, *LblEditHodin,
+        *LblEditMinut, *LblEditSekund;
+    QLineEdit* EditCelkove;
+
+    // Handlers under their given names.
+    void HorKlik(QPushButton* button);
+    void InfKlik(QPushButton* button);
+    void zobraz_horoskopy();
+    void TabControl1Change();
+    void LblJmenoClick(bool partner);
+    void PageControl1Change();
+    void Ulozit1Click();
+    void Tisk1Click();
+    void RadBtnNumeroClick();
+    void SpinEditVyhledChange();
+    void NumKlik(QLabel* label);
+    void BtnBiorytmyPocitatClick();
+    void BtnBiorytmyInfoClick();
+    void RadBtnClovekClick();
+    void blee();
+    void JakDlouho();
+    void JakDlouhoVypis();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildHeader();
+    QWidget* buildHoroscopePage();
+    QWidget* buildNumerologyPage();
+    QWidget* buildBiorhythmPage();
+    QWidget* buildTimeSpanPage();
+    void nastav_promene();
+    void applyFormShow();
+    void makeHoverLabel(QLabel* label);
+
+    // Loads an RTF of the data folder into `doc`; false (and the reason shown) on failure.
+    bool loadText(const std::filesystem::path& path, RichDoc& doc, bool reportMissing);
+    void showDoc(const RichDoc& doc, bool wordWrap = true);
+    void setTabs(const std::vector<std::string>& captions);
+    std::string signFor(QPushButton* button) const;
+    const ReportPerson& chosen(bool partner) const { return partner ? m_partner : m_user; }
+    bool spanPartnerSelected() const;
+    SpanChoice spanChoice() const;
+    SpanContext spanContext() const;
+    QDateTime now() const;
+
+    QString m_appFolder;
+    Clock m_clock;
+    ReportPerson m_user, m_partner;
+    bool m_hasPartner = false;
+    QString m_userRecord, m_partnerRecord;
+    HoroscopeComputation m_horoscopes;
+    DisplaySelection m_selection;
+    NumerologyNumbers m_shown;
+    int m_outlookYear = 0;
+    std::string m_customText;
+    bool m_fillingTabs = false;
+
+    struct HoroscopeButton {
+        QPushButton* button;
+        const char* system;
+        bool partner;
+    };
+    std::vector<HoroscopeButton> m_horoscopeButtons;
+};
+
+} // namespace tarvenik
