@@ -95,6 +95,46 @@ Result<std::string> namesForDate(const fs::path& appFolder, DateTime date) {
     return doc->readString(kNameDaySection, nameDayKey(date), kNameDayKeyMissing);
 }
 
+namespace {
+
+// How well a calendar line names a first name. Any occurrence in the line counts, as the
+// calendar has always been searched; but a line that names the person's own name beats one
+// where it is only part of a longer name ("Petr" in "Petra", "Jan" in "Mistr Jan Hus").
+enum class Fit { None, Part, Word, Whole };
+
+bool isLetter(char32_t c) { return upperOf(c) != c || lowerOf(c) != c; }
+
+// The occurrence at byte `at` stands alone: no letter right before or after it.
+bool wordAt(std::string_view text, std::size_t at, std::size_t length) {
+    char32_t previous = U' ';
+    for (std::size_t pos = 0; pos < at;) {
+        previous = nextCodePoint(text, pos);
+    }
+    std::size_t after = at + length;
+    const char32_t next = after < text.size() ? nextCodePoint(text, after) : U' ';
+    return !isLetter(previous) && !isLetter(next);
+}
+
+Fit fitOf(std::string_view upperLine, std::string_view name) {
+    if (name.empty() || upperLine.find(name) == std::string_view::npos) {
+        return Fit::None;
+    }
+    const auto eq = upperLine.find('=');
+    const std::string_view names =
+        eq == std::string_view::npos ? std::string_view{} : upperLine.substr(eq + 1);
+    if (trimBlanks(names) == name) {
+        return Fit::Whole;
+    }
+    for (auto at = names.find(name); at != std::string_view::npos; at = names.find(name, at + 1)) {
+        if (wordAt(names, at, name.size())) {
+            return Fit::Word;
+        }
+    }
+    return Fit::Part;
+}
+
+} // namespace
+
 Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view firstName,
                                      std::string_view secondName) {
     NameDayMatches result;
@@ -108,11 +148,13 @@ Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view
     result.fileFound = true;
     const std::string first = fullUpper(firstName);
     const std::string second = fullUpper(secondName);
+    Fit bestFirst = Fit::None;
+    Fit bestSecond = Fit::None;
     for (const std::string& line : *lines) {
         const std::string upper = fullUpper(line);
-        const bool hitFirst = contains(upper, first);
-        const bool hitSecond = contains(upper, second);
-        if (!hitFirst && !hitSecond) {
+        const Fit fitFirst = fitOf(upper, first);
+        const Fit fitSecond = fitOf(upper, second);
+        if (fitFirst == Fit::None && fitSecond == Fit::None) {
             continue;
         }
         // A line without a real "d.m." key (the header, a stray note) names no day, so it
@@ -122,11 +164,14 @@ Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view
         if (!day) {
             continue;
         }
-        if (hitFirst) {
+        // Among lines that fit equally well, the last one wins.
+        if (fitFirst != Fit::None && fitFirst >= bestFirst) {
             result.first = day;
+            bestFirst = fitFirst;
         }
-        if (hitSecond) {
+        if (fitSecond != Fit::None && fitSecond >= bestSecond) {
             result.second = day;
+            bestSecond = fitSecond;
         }
     }
     return result;

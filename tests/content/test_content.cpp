@@ -186,6 +186,29 @@ TEST(ContentNames, EveryCalendarNameHasItsRecordWithItsDay) {
     EXPECT_TRUE(faults.list.empty()) << faults.text();
 }
 
+TEST(ContentNames, EveryCalendarNameFindsItsOwnNameDay) {
+    const auto entries = loadNameDayEntries(kApp, NameDayFile::Standard);
+    ASSERT_TRUE(entries) << entries.error().text();
+    std::map<std::string, std::vector<std::string>> daysOf;
+    for (const NameDayEntry& entry : *entries) {
+        for (const std::string& name : namesOfDay(entry.names)) {
+            daysOf[name].push_back(entry.key);
+        }
+    }
+    Faults faults;
+    for (const auto& [name, days] : daysOf) {
+        const auto found = nameDayOfName(kApp, name);
+        ASSERT_TRUE(found) << found.error().text();
+        const std::string key = found->first ? std::to_string(found->first->day) + "." +
+                                                   std::to_string(found->first->month) + "."
+                                             : "(none)";
+        if (std::find(days.begin(), days.end(), key) == days.end()) {
+            faults.add(name + " (" + days.front() + "): found " + key);
+        }
+    }
+    EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
 TEST(ContentDreams, AllLetterFilesExistAndParse) {
     Faults faults;
     for (char c = 'A'; c <= 'Z'; ++c) {

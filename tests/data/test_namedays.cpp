@@ -73,7 +73,8 @@ TEST(NameDays, NameDayOfName) {
         {"Miroslav", DayMonth{5, 3}}, {"čeněk", DayMonth{12, 4}}, // whole-alphabet folding
         {"Lena", DayMonth{17, 8}},    // substring, last match wins over Alena
         {"Horymír", DayMonth{29, 2}}, // a name day valid only in leap years
-        {"Karel", DayMonth{4, 11}},   {"Xaver", std::nullopt},
+        {"Karel", DayMonth{28, 1}},   // the line that is just the name beats a later "Karel, Karla"
+        {"Xaver", std::nullopt},
         {"", std::nullopt},           {"SVÁTKY", std::nullopt}, // only the header holds it: no day
         {"1.", DayMonth{4, 11}}, // the key is part of the line, too: 4.11. is last
     };
@@ -83,6 +84,25 @@ TEST(NameDays, NameDayOfName) {
         EXPECT_TRUE(r->fileFound);
         EXPECT_EQ(r->first, c.expected) << c.name;
         EXPECT_FALSE(r->second) << c.name;
+    }
+}
+
+TEST(NameDays, TheNameItselfBeatsLongerNamesThatContainIt) {
+    TempFolder dir;
+    writeCalendar(dir, "Svatky.ini",
+                  {"[Svátky]", "22.2.=Petr", "24.6.=Jan", "29.6.=Petr a Pavel", "6.7.=Mistr Jan Hus",
+                   "17.8.=Petra", "24.12.=Adam a Eva, Štědrý den", "27.12.=Žaneta"});
+    struct Case {
+        const char* name;
+        DayMonth expected;
+    };
+    for (const Case& c : {Case{"Petr", {22, 2}}, Case{"Jan", {24, 6}}, Case{"Petra", {17, 8}},
+                          Case{"Pavel", {29, 6}}, Case{"eva", {24, 12}}, Case{"Hus", {6, 7}},
+                          Case{"Žan", {27, 12}}, Case{"Ada", {24, 12}}}) {
+        const auto r = nameDayOfName(dir.path(), c.name, c.name);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->first, c.expected) << c.name;
+        EXPECT_EQ(r->second, c.expected) << c.name;
     }
 }
 
