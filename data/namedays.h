@@ -54,8 +54,10 @@ struct NameDayMatches {
 };
 
 // Name days of one or two first names over one reading of Svatky.ini. A line matches
-// when the name (whole-alphabet upper case) occurs anywhere in it; the last matching line
-// with a valid date key wins. An empty name matches nothing.
+// when the name (whole-alphabet upper case) occurs anywhere in it; a line whose names are
+// just that name beats one holding it as a word, which beats one holding it only inside a
+// longer name; among equals the last line with a valid date key wins. An empty name
+// matches nothing.
 Result<NameDayMatches> nameDayOfName(const std::filesystem::path& appFolder,
                                      std::string_view firstName, std::string_view secondName = {});
 
