@@ -1,12 +1,19 @@
 #include "ui/Dialogs.h"
 
+#include "platform/picture.h"
+#include "ui/qtext.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+
+#include <cstring>
 
 namespace tarvenik {
 
@@ -68,8 +75,35 @@ public:
     }
     QString openPicture(QWidget* parent, const QString& folder,
                         const QStringList& filters) override {
-        return runFileDialog(parent, QString(), folder, filters, QFileDialog::AcceptOpen,
-                             QFileDialog::ExistingFile);
+        // Qt's own dialog, so that a preview of the highlighted picture fits beside the list.
+        QFileDialog dialog(parent, QString(), folder);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters(filters);
+        if (auto* places = dialog.findChild<QWidget*>(QStringLiteral("sidebar"))) {
+            places->hide();
+        }
+        auto* preview = new QLabel(&dialog);
+        preview->setFixedSize(160, 160);
+        preview->setAlignment(Qt::AlignCenter);
+        preview->setFrameShape(QFrame::StyledPanel);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            grid->addWidget(preview, 1, grid->columnCount(), grid->rowCount() - 1, 1);
+        }
+        QObject::connect(
+            &dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+                const auto picture = loadPicture(toPath(path));
+                preview->setPixmap(picture ? QPixmap::fromImage(imageOf(*picture))
+                                                 .scaled(preview->size(), Qt::KeepAspectRatio,
+                                                         Qt::SmoothTransformation)
+                                           : QPixmap());
+            });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        return dialog.selectedFiles().constFirst();
     }
     bool print(QWidget* parent, QPrinter& printer) override {
         QPrintDialog dialog(&printer, parent);
@@ -81,6 +115,16 @@ public:
 Dialogs* g_installed = nullptr;
 
 } // namespace
+
+QImage imageOf(const Picture& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGBA8888);
+    const auto rowBytes = static_cast<std::size_t>(picture.width) * 4;
+    for (int y = 0; y < picture.height; ++y) {
+        std::memcpy(image.scanLine(y), picture.rgba.data() + rowBytes * static_cast<std::size_t>(y),
+                    rowBytes);
+    }
+    return image;
+}
 
 Dialogs& Dialogs::current() {
     static SystemDialogs system;

@@ -4,6 +4,7 @@
 // Dialogs::current(); tests install a DialogRecorder that records every call and answers
 // from a queue, so no real dialog ever blocks a test.
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -15,6 +16,11 @@ class QPrinter;
 class QWidget;
 
 namespace tarvenik {
+
+struct Picture;
+
+// A decoded picture as Qt's image, for showing it.
+QImage imageOf(const Picture& picture);
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
 

@@ -100,16 +100,6 @@ QString todayPanelText(const QDate& today) {
         .arg(today.year(), 4, 10, QLatin1Char('0'));
 }
 
-QImage imageOf(const Picture& picture) {
-    QImage image(picture.width, picture.height, QImage::Format_RGBA8888);
-    const auto rowBytes = static_cast<std::size_t>(picture.width) * 4;
-    for (int y = 0; y < picture.height; ++y) {
-        std::memcpy(image.scanLine(y), picture.rgba.data() + rowBytes * static_cast<std::size_t>(y),
-                    rowBytes);
-    }
-    return image;
-}
-
 TFrmHlavni::TFrmHlavni(const QString& appFolder, Clock clock, QWidget* parent)
     : QMainWindow(parent), m_appFolder(folderOf(appFolder)), m_clock(std::move(clock)) {
     setObjectName(QStringLiteral("FrmHlavni"));

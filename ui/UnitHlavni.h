@@ -24,14 +24,11 @@ class QTimer;
 
 namespace tarvenik {
 
-struct Picture;
-
 // The result a report window ends with to ask for a new calculation.
 inline constexpr int kResultRetry = 4;
 
 // " Dnes je úterý, 8.12.2026"
 QString todayPanelText(const QDate& today);
-QImage imageOf(const Picture& picture);
 
 class TFrmHlavni : public QMainWindow {
     Q_OBJECT

@@ -12,8 +12,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -46,6 +52,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: screenshots <output folder>\n");
         return 2;
     }
+    QTranslator qtCzech; // as the program itself does
+    if (qtCzech.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtCzech);
+    }
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
 
@@ -63,8 +74,23 @@ int main(int argc, char* argv[]) {
     main.show();
     QApplication::processEvents();
 
+    // A background picture for the main window: a soft evening gradient.
+    QImage sample(120, 60, QImage::Format_RGB32);
+    for (int y = 0; y < sample.height(); ++y) {
+        for (int x = 0; x < sample.width(); ++x) {
+            sample.setPixelColor(x, y, QColor(60 + x, 90 + y, 170 + y));
+        }
+    }
+    const QString samplePath = appDir.filePath(QStringLiteral("obloha.png"));
+    sample.save(samplePath);
+
     const Shot shots[] = {
         {"hlavni.png", [](TFrmHlavni& m) { return static_cast<QWidget*>(&m); }},
+        {"hlavni_obrazek.png",
+         [](TFrmHlavni& m) {
+             m.showPicture(QStringLiteral("obloha.png"));
+             return static_cast<QWidget*>(&m);
+         }},
         {"nastaveni.png",
          [](TFrmHlavni& m) {
              auto* d = new TFrmNastaveni(&m);
@@ -74,19 +100,38 @@ int main(int argc, char* argv[]) {
          }},
     };
     int failures = 0;
-    for (const Shot& shot : shots) {
-        QWidget* w = shot.open(main);
-        QApplication::processEvents();
-        const QString path = QDir(out).filePath(QString::fromLatin1(shot.file));
+    auto save = [&](QWidget* w, const char* file) {
+        const QString path = QDir(out).filePath(QString::fromLatin1(file));
         if (!w->grab().save(path)) {
             std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
             ++failures;
         } else {
             std::printf("%s\n", qPrintable(path));
         }
+    };
+    for (const Shot& shot : shots) {
+        QWidget* w = shot.open(main);
+        QApplication::processEvents();
+        save(w, shot.file);
         if (w != &main) {
             w->close();
         }
     }
+
+    // The system's picture dialog with its preview, a picture highlighted.
+    QTimer::singleShot(300, [&] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            d->resize(640, 400);
+            d->selectFile(samplePath);
+            emit d->currentChanged(samplePath); // the preview follows the highlighted file
+            QApplication::processEvents();
+            save(d, "obrazek.png");
+            d->reject();
+        }
+    });
+    Dialogs* recorder = Dialogs::install(nullptr);
+    Dialogs::current().openPicture(&main, appDir.path(), pictureDialogFilters());
+    Dialogs::install(recorder);
+
     return failures == 0 ? 0 : 1;
 }
