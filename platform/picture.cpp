@@ -11,6 +11,8 @@
 
 #include <csetjmp>
 #include <jpeglib.h>
+
+#include <jerror.h>
 #include <png.h>
 
 namespace tarvenik {
@@ -227,9 +229,10 @@ struct JpegError {
 }
 
 // A warning means the data is corrupt or cut short; the library would go on and paint the
-// rest grey, but a damaged picture is an error here.
+// rest grey, but a damaged picture is an error here. Stray bytes between markers are the
+// one harmless warning: many cameras write them.
 void jpegMessage(j_common_ptr cinfo, int level) {
-    if (level < 0) {
+    if (level < 0 && cinfo->err->msg_code != JWRN_EXTRANEOUS_DATA) {
         jpegFatal(cinfo);
     }
 }

@@ -176,6 +176,10 @@ TEST(Picture, DecodesEveryFormatIntoRgba) {
     EXPECT_EQ(jpeg->width, 3);
     EXPECT_EQ(jpeg->height, 2);
     EXPECT_EQ(jpeg->rgba[3], 255);
+    // Stray bytes before the end marker, as some cameras write, are harmless.
+    std::string stray = cardJpeg();
+    stray.insert(stray.size() - 2, "\0\0\0", 3);
+    EXPECT_TRUE(decodePicture(stray, "a.jpg"));
     const auto gray = decodePicture(cardJpeg(true), "a.jpg");
     ASSERT_TRUE(gray) << gray.error().text();
     EXPECT_EQ(gray->rgba.size(), 24U);
