@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace tarvenik;
 using tarvenik::test::TempFolder;
 
@@ -77,6 +82,29 @@ TEST(Settings, FailedWriteStopsAndNamesTheFile) {
     EXPECT_EQ(r.error().where, (dir / "Tarvenik.ini").string());
     EXPECT_EQ(unableToWriteMessage(dir / "Tarvenik.ini"),
               "Unable to write to " + (dir / "Tarvenik.ini").string());
+}
+
+TEST(Settings, SaveStopsAtTheKeyThatFails) {
+    TempFolder dir;
+    // A file-size limit lets the first three keys (63 bytes) through and fails the fourth,
+    // as a disk that fills up during the save would.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{70, 70};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        AppSettings s;
+        s.Pouzit = true;
+        const auto r = saveSettings(dir.path(), s);
+        _exit(!r && r.error().where == (dir / "Tarvenik.ini").string() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(dir.read("Tarvenik.ini"),
+              "[Vypocet]\r\nPartner=0\r\nPruhlednost=0\r\n[Pamatovat]\r\nPamatovat=0\r\n");
 }
 
 TEST(Settings, OpacityClamping) {
