@@ -15,20 +15,6 @@ constexpr std::array<std::u32string_view, 9> kLettersByValue{
 
 int reduceNumber(int value) { return reduceMaster(std::to_string(value)); }
 
-// Drops the first `count` characters of a paragraph; the rest keeps its styles.
-void dropLeadingChars(Paragraph& paragraph, std::size_t count) {
-    for (Run& run : paragraph.runs) {
-        const std::size_t chars = charCount(run.text);
-        const std::size_t cut = std::min(count, chars);
-        run.text = run.text.substr(cutChars(run.text, cut).size());
-        count -= cut;
-        if (count == 0) {
-            break;
-        }
-    }
-    normalise(paragraph);
-}
-
 } // namespace
 
 int letterValue(char32_t c) {
@@ -133,7 +119,7 @@ void keepNumberedParagraph(RichDoc& doc, std::size_t headerParagraphs, int value
         const std::string text = paragraphText(doc, i);
         const auto blank = text.find(' ');
         if (blank != std::string::npos && text.compare(0, blank + 1, prefix) == 0) {
-            dropLeadingChars(doc.paragraphs[i], charCount(prefix));
+            eraseText(doc, i, 0, charCount(prefix));
             ++i;
         } else {
             deleteParagraph(doc, i);

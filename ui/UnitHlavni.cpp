@@ -5,6 +5,11 @@
 #include "platform/picture.h"
 #include "ui/Dialogs.h"
 #include "ui/UnitNastaveni.h"
+#include "ui/UnitOProgramu.h"
+#include "ui/UnitText.h"
+#include "ui/UnitUdaje.h"
+#include "ui/UnitVypis.h"
+#include "ui/contacts.h"
 #include "ui/icons/Icons.h"
 #include "ui/qtext.h"
 
@@ -39,16 +44,15 @@ namespace {
 
 // Which of the later windows exist yet. A part of the program that brings one switches its
 // line on together with its create function.
-constexpr bool kHasUdaje = false;       // person dialog and report
+constexpr bool kHasUdaje = true;        // person dialog and report
 constexpr bool kHasJmena = false;       // names dictionary
 constexpr bool kHasSvatky = false;      // name-day browser
 constexpr bool kHasSny = false;         // dream dictionary
 constexpr bool kHasHoroskopy = false;   // horoscope catalogue
 constexpr bool kHasOstatni = false;     // other calculators
 constexpr bool kHasAktualizace = false; // update check
-constexpr bool kHasOProgramu = false;   // about box
+constexpr bool kHasOProgramu = true;    // about box
 
-const char* const kHomePage = "https://www.tarvenik.cz/";
 const char* const kHelpMissing = "Soubor nebyl nalezen, prosim preinstalujte aplikaci.";
 
 // Tooltips appear almost at once and stay while the pointer rests on the control.
@@ -398,10 +402,14 @@ void TFrmHlavni::runDialog(QDialog* dialog) {
 }
 
 QDialog* TFrmHlavni::createUdaje() {
-    return nullptr;
+    return new TFrmUdaje(
+        this, m_appFolder, [this]() -> const AppSettings& { return m_settings; },
+        [this] { return now(); });
 }
-QDialog* TFrmHlavni::createVypis(QDialog*) {
-    return nullptr;
+QDialog* TFrmHlavni::createVypis(QDialog* udaje) {
+    const auto* choice = static_cast<TFrmUdaje*>(udaje);
+    return new TFrmVypis(this, m_appFolder, choice->userRecordName(), choice->partnerRecordName(),
+                         choice->partnerChosen(), [this] { return now(); });
 }
 QDialog* TFrmHlavni::createJmena() {
     return nullptr;
@@ -421,11 +429,17 @@ QDialog* TFrmHlavni::createOstatni() {
 QDialog* TFrmHlavni::createAktualizace() {
     return nullptr;
 }
-QDialog* TFrmHlavni::createOProgramu() {
-    return nullptr;
-}
-QDialog* TFrmHlavni::createTextViewer(const QString&, const QString&) {
-    return nullptr;
+QDialog* TFrmHlavni::createOProgramu() { return new TFrmOProgramu(this); }
+QDialog* TFrmHlavni::createTextViewer(const QString& caption, const QString& path) {
+    auto viewer = std::make_unique<TFrmText>(this);
+    viewer->setWindowTitle(caption);
+    if (const auto loaded = viewer->loadFile(path); !loaded) {
+        Dialogs::current().error(this, QStringLiteral("Chyba"),
+                                 QStringLiteral("Soubor %1 nelze přečíst: %2")
+                                     .arg(path, toQ(loaded.error().reason)));
+        return nullptr;
+    }
+    return viewer.release();
 }
 
 void TFrmHlavni::BtnVypocetClick() {
@@ -478,7 +492,7 @@ void TFrmHlavni::Konec1Click() {
 }
 
 void TFrmHlavni::Domovskstrnka1Click() {
-    Dialogs::current().openAddress(QUrl(QString::fromLatin1(kHomePage)));
+    Dialogs::current().openAddress(QUrl(QString::fromUtf8(contacts::kWeb)));
 }
 
 void TFrmHlavni::Zjistitnovouverzi1Click() {

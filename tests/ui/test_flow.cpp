@@ -1,0 +1,113 @@
+// The calculation flow from the main window: person dialog, report, and back.
+#include "data/persons.h"
+#include "platform/text.h"
+#include "tests/tempfolder.h"
+#include "ui/Dialogs.h"
+#include "ui/UnitHlavni.h"
+#include "ui/UnitOProgramu.h"
+#include "ui/UnitText.h"
+#include "ui/UnitUdaje.h"
+#include "ui/UnitVypis.h"
+#include "ui/qtext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace tarvenik;
+using tarvenik::test::TempFolder;
+
+namespace {
+
+// Runs `step` on the modal window of type T as soon as it is shown (windows that compute
+// before they show, like the report, take a moment).
+template <class T>
+void whenShown(std::function<void(T*)> step, int triesLeft = 500) {
+    QTimer::singleShot(10, [step, triesLeft] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            step(window);
+        } else if (triesLeft > 0) {
+            whenShown<T>(step, triesLeft - 1);
+        } else {
+            QFAIL("the window never showed");
+        }
+    });
+}
+
+TFrmHlavni::Clock fixedNow() {
+    return [] { return QDateTime(QDate(2026, 12, 8), QTime(10, 0)); };
+}
+
+} // namespace
+
+class TestFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void retryGoesBackToThePersonDialogWithoutTheMainWindow() {
+        TempFolder dir;
+        DialogRecorder dialogs;
+        Person p{"Jan", "Novák", *DateTime::fromDate(1975, 3, 5), 7, 5, true, 0};
+        QVERIFY(writePerson(dir.path(), p));
+        TFrmHlavni main(fromPath(dir.path()), fixedNow());
+        main.show();
+        QVERIFY(main.BtnVypocet->isEnabled());
+
+        int personDialogs = 0;
+        bool mainHiddenOnRetry = false;
+        std::function<void(TFrmUdaje*)> choose;
+        choose = [&](TFrmUdaje* udaje) {
+            ++personDialogs;
+            if (personDialogs == 2) {
+                mainHiddenOnRetry = !main.isVisible();
+                udaje->BtnZrusit->click();
+                return;
+            }
+            udaje->ChkBoxPartner->setChecked(false);
+            udaje->ComBoxUdaje->setCurrentIndex(0);
+            whenShown<TFrmVypis>([&](TFrmVypis* report) {
+                QCOMPARE(report->LblJmeno->text(),
+                         QStringLiteral("Jan Novák - středa, 5.3.1975 (07:05 hod.)"));
+                whenShown<TFrmUdaje>(choose);
+                report->BtnNastaveni->click();
+            });
+            udaje->BtnOK->click();
+        };
+        whenShown<TFrmUdaje>(choose);
+        main.BtnVypocet->click();
+        QCOMPARE(personDialogs, 2);
+        QVERIFY(mainHiddenOnRetry);
+        QVERIFY(main.isVisible());
+    }
+
+    void aboutBoxAndHelpTexts() {
+        TempFolder dir;
+        DialogRecorder dialogs;
+        dir.write("historie.txt", encode1250("Historie programu Tarvenik\r\n"));
+        TFrmHlavni main(fromPath(dir.path()), fixedNow());
+        QVERIFY(main.About1->isEnabled());
+        whenShown<TFrmOProgramu>([](TFrmOProgramu* about) { about->BtnZavrit->click(); });
+        main.About1Click();
+        whenShown<TFrmText>([](TFrmText* viewer) {
+            QCOMPARE(viewer->windowTitle(), QStringLiteral("Historie programu"));
+            QCOMPARE(viewer->Memo1->toPlainText(), QStringLiteral("Historie programu Tarvenik\n"));
+            viewer->accept();
+        });
+        main.Historie1Click();
+        main.Licence1Click(); // missing: a plain message, no viewer
+        const auto messages = dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(messages.size(), std::size_t{1});
+        QCOMPARE(messages[0].text,
+                 QStringLiteral("Soubor nebyl nalezen, prosim preinstalujte aplikaci."));
+    }
+};
+
+QTEST_MAIN(TestFlow)
+#include "test_flow.moc"
