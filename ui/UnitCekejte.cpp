@@ -2,7 +2,10 @@
 
 #include "ui/logo.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,12 +17,10 @@ TFrmCekejte::TFrmCekejte(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FrmCekejte"));
     setWindowTitle(QStringLiteral("Tarvenik :: Čekejte"));
-    setFixedSize(318, 60);
     setCursor(Qt::WaitCursor);
 
     Label1 = new QLabel(QStringLiteral("Probíhá výpočet, prosím čekejte..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(0, 0, 318, 60);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label1->setContentsMargins(0, 0, 12, 0);
     Label1->setAutoFillBackground(true);
@@ -30,6 +31,10 @@ TFrmCekejte::TFrmCekejte(QWidget* parent)
     QFont font(QStringLiteral("Tahoma"), 14);
     font.setStyleHint(QFont::SansSerif);
     Label1->setFont(font);
+    // 318 × 60 as designed, wider where the font needs it, so the picture never covers text.
+    const int width = std::max(318, QFontMetrics(font).horizontalAdvance(Label1->text()) + 48);
+    setFixedSize(width, 60);
+    Label1->setGeometry(0, 0, width, 60);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -39,7 +44,7 @@ TFrmCekejte::TFrmCekejte(QWidget* parent)
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(0, 0, 318, 60);
+    Bevel1->setGeometry(rect());
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Raised);
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -132,6 +132,7 @@ TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& u
     PageControl1->addTab(TabSheetNumerologie, QStringLiteral("Numerologie"));
     PageControl1->addTab(TabSheetBiorytmy, QStringLiteral("Výpočet biorytmů"));
     PageControl1->addTab(TabSheetJakDlouho, QStringLiteral("Jak dlouho..."));
+    PageControl1->tabBar()->setUsesScrollButtons(false); // every page caption stays readable
 
     auto* text = new QVBoxLayout;
     text->setSpacing(0);

@@ -2,6 +2,7 @@
 #include "core/biorhythm.h"
 #include "core/numerology.h"
 #include "core/timespan.h"
+#include "platform/text.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/UnitVypis.h"
@@ -298,7 +299,8 @@ void TFrmVypis::BtnBiorytmyPocitatClick() {
     appendLine(doc, " Příjmení: " + p.surname);
     appendLine(doc, " Datum narození: " + p.birthDate.shortDate());
     for (std::size_t i = first; i < first + 3; ++i) {
-        setBold(doc, {i, 0, paragraphText(doc, i).find(':') + 1}, true);
+        const std::string line = paragraphText(doc, i);
+        setBold(doc, {i, 0, charCount(line.substr(0, line.find(':') + 1))}, true);
     }
     appendLine(doc, tildes);
     appendLine(doc, "");
@@ -306,7 +308,7 @@ void TFrmVypis::BtnBiorytmyPocitatClick() {
                                                     toDateTime(BiorytmyDoDate->dateTime()))) {
         appendLine(doc, line);
     }
-    showDoc(doc);
+    showDoc(doc, false); // one day a line, as a table reads
 }
 
 void TFrmVypis::BtnBiorytmyInfoClick() {
@@ -414,10 +416,13 @@ QWidget* TFrmVypis::buildTimeSpanPage() {
     EditCelkove->setReadOnly(true);
     figures->addRow(EditCelkove);
 
+    // The person and the choice side by side keep the page as short as the others.
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(GrpBoxUdaje, 0, Qt::AlignTop);
+    choices->addWidget(GrpBoxPocitat, 1);
+    choices->addWidget(GrpBoxVlastni, 1);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(GrpBoxUdaje);
-    layout->addWidget(GrpBoxPocitat);
-    layout->addWidget(GrpBoxVlastni);
+    layout->addLayout(choices);
     layout->addWidget(GrpBoxJakDlouho);
     layout->addStretch();
     for (QRadioButton* r : {RadBtnTvoje, RadBtnPartner, RadBtnVlastni, RadBtnOd, RadBtnDo, RadBtnMezi}) {

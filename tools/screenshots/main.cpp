@@ -4,8 +4,17 @@
 // read or written. Later windows add a line to kShots.
 #include "platform/text.h"
 #include "ui/Dialogs.h"
+#include "data/persons.h"
+#include "ui/UnitCekejte.h"
+#include "ui/UnitCoCo.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitNastaveni.h"
+#include "ui/UnitOProgramu.h"
+#include "ui/UnitPridat.h"
+#include "ui/UnitText.h"
+#include "ui/UnitUdaje.h"
+#include "ui/UnitVypis.h"
+#include "ui/RichView.h"
 #include "ui/qtext.h"
 
 #include <QApplication>
@@ -13,7 +22,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QComboBox>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
@@ -68,6 +82,13 @@ int main(int argc, char* argv[]) {
     }
     DialogRecorder dialogs; // no real dialog may block an offscreen run
 
+    // The report reads the built data folder; the persons live in the scratch folder.
+    QFile::link(QStringLiteral(TARVENIK_APP_DIR "/Data"), appDir.filePath(QStringLiteral("Data")));
+    const Person jan{"Jan", "Novák", *DateTime::fromDate(1975, 3, 5), 7, 5, true, 0};
+    const Person eva{"Eva", "Malá", *DateTime::fromDate(1990, 4, 15), 0, 0, false, 1};
+    (void)writePerson(toPath(appDir.path()), jan);
+    (void)writePerson(toPath(appDir.path()), eva);
+
     // A fixed moment, so the pictures do not change from run to run.
     const QDateTime moment(QDate(2026, 12, 8), QTime(14, 5, 9));
     TFrmHlavni main(appDir.path(), [moment] { return moment; });
@@ -98,6 +119,58 @@ int main(int argc, char* argv[]) {
              d->show();
              return static_cast<QWidget*>(d);
          }},
+        {"udaje.png",
+         [](TFrmHlavni& m) {
+             auto* d = new TFrmUdaje(
+                 &m, m.appFolder(), [&m]() -> const AppSettings& { return m.settings(); },
+                 [] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5)); });
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->ComBoxUdaje->setCurrentIndex(1);
+             d->ComBoxUdaje2->setCurrentIndex(0);
+             d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"pridat.png",
+         [jan](TFrmHlavni& m) {
+             auto* d = new TFrmPridat(&m, TFrmPridat::Mode::Edit,
+                                      QDateTime(QDate(2026, 12, 8), QTime(14, 5)));
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->setPerson(jan);
+             d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"coco.png",
+         [](TFrmHlavni& m) {
+             auto* d = new TFrmCoCo(&m, {QStringLiteral("---- SMAZAT VŠE ----"),
+                                         QStringLiteral("Malá Eva 15.4.1990 00:00")},
+                                    QStringLiteral("Co chcete smazat?"), QStringLiteral("Smazat"));
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"oprogramu.png",
+         [](TFrmHlavni& m) {
+             auto* d = new TFrmOProgramu(&m);
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"text.png",
+         [](TFrmHlavni& m) {
+             auto* d = new TFrmText(&m);
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->setWindowTitle(QStringLiteral("Historie programu"));
+             (void)d->loadFile(QStringLiteral(TARVENIK_APP_DIR "/historie.txt"));
+             d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"cekejte.png",
+         [](TFrmHlavni&) {
+             auto* w = new TFrmCekejte;
+             w->setAttribute(Qt::WA_DeleteOnClose);
+             w->showNow();
+             return static_cast<QWidget*>(w);
+         }},
     };
     int failures = 0;
     auto save = [&](QWidget* w, const char* file) {
@@ -116,6 +189,49 @@ int main(int argc, char* argv[]) {
         if (w != &main) {
             w->close();
         }
+    }
+
+    // The report of a person and a partner, page by page.
+    {
+        TFrmVypis report(&main, main.appFolder(), QStringLiteral("Novák Jan 5.3.1975 07:05"),
+                         QStringLiteral("Malá Eva 15.4.1990 00:00"), true,
+                         [moment] { return moment; });
+        report.show();
+        const auto shoot = [&](const char* file, const std::function<void()>& action) {
+            action();
+            QApplication::processEvents();
+            save(&report, file);
+        };
+        shoot("vypis_slunecni.png", [&] { report.BtnSlunecni->click(); });
+        shoot("vypis_cisarsky.png", [&] { report.BtnCisarsky2->click(); });
+        shoot("vypis_vliv_mesice.png", [&] {
+            report.BtnCinsky->click();
+            report.TabControl1->setCurrentIndex(1);
+        });
+        shoot("vypis_partnerske.png", [&] {
+            report.HoroskopyStranky->setCurrentIndex(1);
+            report.BtnSlunecniPartnersky->click();
+        });
+        shoot("vypis_japonsky.png", [&] {
+            report.BtnJaponskyPartnersky->click();
+            report.TabControl1->setCurrentIndex(2);
+        });
+        shoot("vypis_informace.png", [&] {
+            report.HoroskopyStranky->setCurrentIndex(2);
+            report.BtnInfoKeltsky->click();
+        });
+        shoot("vypis_jmeno.png", [&] { report.LblJmenoClick(false); });
+        shoot("vypis_numerologie.png", [&] {
+            report.PageControl1->setCurrentWidget(report.TabSheetNumerologie);
+            report.NumKlik(report.LblZivDraha);
+        });
+        shoot("vypis_biorytmy.png", [&] {
+            report.PageControl1->setCurrentWidget(report.TabSheetBiorytmy);
+            report.BtnBiorytmyPocitat->click();
+        });
+        shoot("vypis_jak_dlouho.png",
+              [&] { report.PageControl1->setCurrentWidget(report.TabSheetJakDlouho); });
+        report.close();
     }
 
     // The system's picture dialog with its preview, a picture highlighted.
