@@ -304,3 +304,10 @@ TEST(ContentTexts, InformationAndBiorhythmTextsExist) {
     }
     EXPECT_TRUE(faults.list.empty()) << faults.text();
 }
+
+TEST(ContentTexts, HelpTextsExist) {
+    for (const char* name : {"literatura.txt", "historie.txt", "licence.txt"}) {
+        EXPECT_TRUE(fs::is_regular_file(kApp / name)) << name;
+        EXPECT_GT(fs::file_size(kApp / name), 200u) << name;
+    }
+}
