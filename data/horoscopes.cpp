@@ -1,8 +1,6 @@
 #include "data/horoscopes.h"
 
 #include "data/textlines.h"
-#include "platform/atomicfile.h"
-#include "platform/text.h"
 
 #include <system_error>
 
@@ -14,18 +12,6 @@ namespace {
 
 fs::path utf8Path(std::string_view name) {
     return fs::path(std::u8string(name.begin(), name.end()));
-}
-
-Result<std::vector<std::string>> readLines(const fs::path& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        return bytes.error();
-    }
-    std::vector<std::string> lines = splitTextLines(*bytes);
-    for (std::string& line : lines) {
-        line = decode1250(line);
-    }
-    return lines;
 }
 
 } // namespace
@@ -50,7 +36,7 @@ Result<std::optional<std::vector<std::string>>> readTabs(const fs::path& appFold
     if (!fs::exists(path, ec)) {
         return std::optional<std::vector<std::string>>{};
     }
-    auto lines = readLines(path);
+    auto lines = readTextLines(path);
     if (!lines) {
         return lines.error();
     }
@@ -58,7 +44,7 @@ Result<std::optional<std::vector<std::string>>> readTabs(const fs::path& appFold
 }
 
 Result<std::vector<std::string>> readSignList(const fs::path& appFolder, std::string_view system) {
-    return readLines(horoscopeFolder(appFolder, system) / "seznam.txt");
+    return readTextLines(horoscopeFolder(appFolder, system) / "seznam.txt");
 }
 
 fs::path horoscopeTextPath(const fs::path& appFolder, std::string_view system,

@@ -1,5 +1,6 @@
 #include "data/namedays.h"
 
+#include "data/textlines.h"
 #include "platform/atomicfile.h"
 #include "platform/ini.h"
 #include "platform/text.h"
@@ -13,15 +14,6 @@ namespace tarvenik {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The file's lines, decoded from Windows-1250; any line end counts.
-Result<std::vector<std::string>> readLines(const fs::path& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        return bytes.error();
-    }
-    return IniDocument::fromBytes(*bytes).lines();
-}
 
 std::optional<int> smallNumber(std::string_view digits) {
     if (digits.empty() || digits.size() > 2) {
@@ -141,7 +133,7 @@ Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view
     if (!nameDayFileExists(appFolder, NameDayFile::Standard)) {
         return result;
     }
-    auto lines = readLines(nameDayPath(appFolder, NameDayFile::Standard));
+    auto lines = readTextLines(nameDayPath(appFolder, NameDayFile::Standard));
     if (!lines) {
         return lines.error();
     }
@@ -178,7 +170,7 @@ Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view
 }
 
 Result<std::vector<NameDayEntry>> loadNameDayEntries(const fs::path& appFolder, NameDayFile file) {
-    auto lines = readLines(nameDayPath(appFolder, file));
+    auto lines = readTextLines(nameDayPath(appFolder, file));
     if (!lines) {
         return lines.error();
     }

@@ -1,8 +1,6 @@
 #include "data/oracle.h"
 
 #include "data/textlines.h"
-#include "platform/atomicfile.h"
-#include "platform/text.h"
 
 namespace tarvenik {
 
@@ -11,15 +9,7 @@ std::filesystem::path wordFilePath(const std::filesystem::path& appFolder) {
 }
 
 Result<std::vector<std::string>> readWordFile(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        return bytes.error();
-    }
-    std::vector<std::string> lines = splitTextLines(*bytes);
-    for (std::string& line : lines) {
-        line = decode1250(line);
-    }
-    return lines;
+    return readTextLines(path);
 }
 
 } // namespace tarvenik

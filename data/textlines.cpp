@@ -1,5 +1,8 @@
 #include "data/textlines.h"
 
+#include "platform/atomicfile.h"
+#include "platform/text.h"
+
 namespace tarvenik {
 
 std::vector<std::string> splitTextLines(std::string_view bytes) {
@@ -17,6 +20,18 @@ std::vector<std::string> splitTextLines(std::string_view bytes) {
     }
     if (start < bytes.size()) {
         lines.emplace_back(bytes.substr(start));
+    }
+    return lines;
+}
+
+Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) {
+        return bytes.error();
+    }
+    std::vector<std::string> lines = splitTextLines(*bytes);
+    for (std::string& line : lines) {
+        line = decode1250(line);
     }
     return lines;
 }

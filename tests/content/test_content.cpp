@@ -8,6 +8,7 @@
 #include "platform/atomicfile.h"
 #include "platform/rtfreader.h"
 #include "platform/text.h"
+#include "tests/content/faults.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +17,13 @@
 #include <map>
 
 using namespace tarvenik;
+using tarvenik::test::Faults;
 namespace fs = std::filesystem;
 
 namespace {
 
 const fs::path kApp = TARVENIK_APP_DIR;
 
-// Collects faults so that one failure lists many of them, not just the first.
-struct Faults {
-    std::vector<std::string> list;
-    void add(std::string fault) { list.push_back(std::move(fault)); }
-    std::string text() const {
-        std::string out = std::to_string(list.size()) + " fault(s):";
-        for (std::size_t i = 0; i < list.size() && i < 60; ++i) {
-            out += "\n  " + list[i];
-        }
-        return out;
-    }
-};
 
 template <std::size_t N>
 bool oneOf(const std::string& value, const std::array<const char*, N>& items) {
@@ -87,6 +77,19 @@ std::vector<std::string> namesOfDay(const std::string& text) {
         start = comma + 1;
     }
     return names;
+}
+
+// The days of every name of the standard calendar.
+std::map<std::string, std::vector<std::string>> calendarDaysOfNames() {
+    std::map<std::string, std::vector<std::string>> daysOf;
+    const auto entries = loadNameDayEntries(kApp, NameDayFile::Standard);
+    EXPECT_TRUE(entries) << entries.error().text();
+    for (const NameDayEntry& entry : entries ? *entries : std::vector<NameDayEntry>{}) {
+        for (const std::string& name : namesOfDay(entry.names)) {
+            daysOf[name].push_back(entry.key);
+        }
+    }
+    return daysOf;
 }
 
 void checkCalendar(NameDayFile file) {
@@ -162,15 +165,8 @@ TEST(ContentNames, FilterValuesAreListItems) {
 }
 
 TEST(ContentNames, EveryCalendarNameHasItsRecordWithItsDay) {
-    const auto entries = loadNameDayEntries(kApp, NameDayFile::Standard);
-    ASSERT_TRUE(entries) << entries.error().text();
     // A few names have two days (Petr on 22.2. and with Pavel on 29.6.); the record holds one.
-    std::map<std::string, std::vector<std::string>> daysOf;
-    for (const NameDayEntry& entry : *entries) {
-        for (const std::string& name : namesOfDay(entry.names)) {
-            daysOf[name].push_back(entry.key);
-        }
-    }
+    const auto daysOf = calendarDaysOfNames();
     EXPECT_GT(daysOf.size(), 300u);
     Faults faults;
     for (const auto& [name, days] : daysOf) {
@@ -187,14 +183,7 @@ TEST(ContentNames, EveryCalendarNameHasItsRecordWithItsDay) {
 }
 
 TEST(ContentNames, EveryCalendarNameFindsItsOwnNameDay) {
-    const auto entries = loadNameDayEntries(kApp, NameDayFile::Standard);
-    ASSERT_TRUE(entries) << entries.error().text();
-    std::map<std::string, std::vector<std::string>> daysOf;
-    for (const NameDayEntry& entry : *entries) {
-        for (const std::string& name : namesOfDay(entry.names)) {
-            daysOf[name].push_back(entry.key);
-        }
-    }
+    const auto daysOf = calendarDaysOfNames();
     Faults faults;
     for (const auto& [name, days] : daysOf) {
         const auto found = nameDayOfName(kApp, name);

@@ -4,6 +4,7 @@
 #include "core/core.h"
 #include "data/horoscopes.h"
 #include "platform/rtfreader.h"
+#include "tests/content/faults.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +12,12 @@
 #include <set>
 
 using namespace tarvenik;
+using tarvenik::test::Faults;
 namespace fs = std::filesystem;
 
 namespace {
 
 const fs::path kApp = TARVENIK_APP_DIR;
-
-struct Faults {
-    std::vector<std::string> list;
-    void add(std::string fault) { list.push_back(std::move(fault)); }
-    std::string text() const {
-        std::string out = std::to_string(list.size()) + " fault(s):";
-        for (std::size_t i = 0; i < list.size() && i < 60; ++i) {
-            out += "\n  " + list[i];
-        }
-        return out;
-    }
-};
 
 using SignOfDate = std::string (*)(std::uint16_t, std::uint16_t, std::uint16_t);
 
