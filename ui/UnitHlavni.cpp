@@ -155,7 +155,7 @@ void TFrmHlavni::buildControls() {
     stack->addWidget(buttons);
     stack->setCurrentWidget(buttons);
 
-    struct Spec {
+    struct ButtonSetup {
         QPushButton*& button;
         const char* name;
         const char* caption;
@@ -164,7 +164,7 @@ void TFrmHlavni::buildControls() {
         int row;
         int column;
     };
-    const Spec specs[] = {
+    const ButtonSetup setups[] = {
         {BtnVypocet, "BtnVypocet", "Výpočet",
          "Výpočet horoskopů, numerologie a dalších věcí podle data narození...",
          IconKind::Calculation, 0, 0},
@@ -179,7 +179,7 @@ void TFrmHlavni::buildControls() {
         {BtnOstatni, "BtnOstatni", "Ostatní", "Ostatní věci... výpočet šťastného dne, věštění,...",
          IconKind::Other, 4, 1},
     };
-    for (const Spec& s : specs) { // in tab order
+    for (const ButtonSetup& s : setups) { // in tab order
         s.button = new QPushButton(themedIcon(s.icon), QString::fromUtf8(s.caption), buttons);
         s.button->setObjectName(QString::fromLatin1(s.name));
         s.button->setToolTip(QString::fromUtf8(s.tip));

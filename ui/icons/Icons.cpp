@@ -66,32 +66,32 @@ IconSpec specOf(IconKind kind) {
     return {"", U'?', 0xff000000};
 }
 
-QPixmap drawn(const IconSpec& spec, int size) {
+QPixmap drawn(const IconSpec& look, int size) {
     QPixmap pix(size, size);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgba(spec.colour));
+    p.setBrush(QColor::fromRgba(look.colour));
     p.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(size * 2 / 3);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::fromUcs4(&spec.glyph, 1));
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::fromUcs4(&look.glyph, 1));
     return pix;
 }
 
 } // namespace
 
 QIcon themedIcon(IconKind kind) {
-    const IconSpec spec = specOf(kind);
+    const IconSpec look = specOf(kind);
     QIcon fallback;
     for (int size : {16, 24, 32}) {
-        fallback.addPixmap(drawn(spec, size));
+        fallback.addPixmap(drawn(look, size));
     }
-    return QIcon::fromTheme(QString::fromLatin1(spec.theme), fallback);
+    return QIcon::fromTheme(QString::fromLatin1(look.theme), fallback);
 }
 
 } // namespace tarvenik

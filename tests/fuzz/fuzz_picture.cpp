@@ -1,5 +1,6 @@
-// Any bytes as a JPEG picture: decoding must either fail with a reason or give a picture
-// whose pixel buffer has exactly the size it claims, and never crash or leak.
+// Any bytes as a picture of one format (PICTURE_DECODER: decodeBmp, decodeJpeg or
+// decodePng): decoding must either fail with a reason or give a picture whose pixel buffer
+// has exactly the size it claims, and never crash or leak.
 #include "platform/picture.h"
 
 #include <cstddef>
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the size checks themselves are the same code.
     const PictureLimits limits{4096, std::size_t{32} << 20};
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto r = decodeJpeg(bytes, "fuzz", limits);
+    const auto r = PICTURE_DECODER(bytes, "fuzz", limits);
     if (r) {
         const auto& p = *r;
         if (p.width <= 0 || p.height <= 0 ||
