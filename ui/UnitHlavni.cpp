@@ -77,14 +77,6 @@ void setUpTooltips() {
     QToolTip::setPalette(palette);
 }
 
-DateTime toDateTime(const QDateTime& t) {
-    const QDate d = t.date();
-    const QTime c = t.time();
-    const auto dt = DateTime::fromDate(d.year(), d.month(), d.day(), c.hour(), c.minute(),
-                                       c.second(), c.msec());
-    return dt ? *dt : DateTime();
-}
-
 QString folderOf(const QString& given) {
     QString folder = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
     if (!folder.endsWith(QLatin1Char('/'))) {

@@ -311,12 +311,9 @@ void TFrmVypis::applyFormShow() {
 
     m_user.record = {};
     m_partner.record = {};
-    const QDateTime t = now();
-    const DateTime nowValue = *DateTime::fromDate(t.date().year(), t.date().month(), t.date().day(),
-                                                  t.time().hour(), t.time().minute(),
-                                                  t.time().second(), t.time().msec());
     m_horoscopes = vypocitej_horoskopy(
-        m_user.birth(), m_hasPartner ? std::optional(m_partner.birth()) : std::nullopt, nowValue);
+        m_user.birth(), m_hasPartner ? std::optional(m_partner.birth()) : std::nullopt,
+        toDateTime(now()));
     BtnAztecky->setEnabled(m_horoscopes.aztecUsable);
     BtnAscendent->setEnabled(m_horoscopes.ascendantUsable);
     if (m_hasPartner) {

@@ -29,12 +29,6 @@ namespace tarvenik {
 
 namespace {
 
-DateTime toDateTime(const QDateTime& t) {
-    return DateTime::fromDate(t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
-                              t.time().minute(), t.time().second(), t.time().msec())
-        .value_or(DateTime{});
-}
-
 QRadioButton* radio(QWidget* parent, const char* name, const char* caption) {
     auto* r = new QRadioButton(QString::fromUtf8(caption), parent);
     r->setObjectName(QString::fromLatin1(name));

@@ -15,4 +15,12 @@ QString fromPath(const std::filesystem::path& path) {
                              static_cast<qsizetype>(s.size()));
 }
 
+DateTime toDateTime(const QDateTime& moment) {
+    const QDate d = moment.date();
+    const QTime t = moment.time();
+    return DateTime::fromDate(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(),
+                              t.msec())
+        .value_or(DateTime{});
+}
+
 } // namespace tarvenik

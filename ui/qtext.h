@@ -1,6 +1,9 @@
 #pragma once
-// The one crossing between the layers' UTF-8 strings and Qt's QString.
+// The one crossing between the layers' values (UTF-8 strings, paths, DateTime) and Qt's.
 
+#include "platform/DateTime.h"
+
+#include <QDateTime>
 #include <QString>
 
 #include <filesystem>
@@ -16,5 +19,8 @@ inline std::string fromQ(const QString& text) { return text.toStdString(); }
 
 std::filesystem::path toPath(const QString& path);
 QString fromPath(const std::filesystem::path& path);
+
+// The same moment as our DateTime; an invalid QDateTime gives the epoch.
+DateTime toDateTime(const QDateTime& moment);
 
 } // namespace tarvenik
