@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
+#include "ui/TabStrip.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitHlavni.h"
 #include "ui/icons/Icons.h"
@@ -109,10 +110,8 @@ TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& u
     arial.setStyleHint(QFont::SansSerif);
     RichEdit1->setFont(arial);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    TabControl1 = new QTabBar(this);
+    TabControl1 = new TabStrip(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setExpanding(false);
-    TabControl1->setUsesScrollButtons(true);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(themedIcon(IconKind::Save), QStringLiteral("Uložit..."), this,
@@ -150,7 +149,7 @@ TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& u
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TFrmVypis::JakDlouho);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TFrmVypis::PageControl1Change);
-    connect(TabControl1, &QTabBar::currentChanged, this, [this] {
+    connect(TabControl1, &TabStrip::currentChanged, this, [this] {
         if (!m_fillingTabs) {
             TabControl1Change();
         }

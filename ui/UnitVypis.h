@@ -32,7 +32,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QTabBar;
 class QTabWidget;
 class QTimeEdit;
 class QTimer;
@@ -41,6 +40,7 @@ class QWidget;
 namespace tarvenik {
 
 class RichView;
+class TabStrip;
 
 // One person of the report, as loaded from the person file.
 struct ReportPerson {
@@ -96,7 +96,7 @@ public:
     QWidget* TabSheetNumerologie;
     QWidget* TabSheetBiorytmy;
     QWidget* TabSheetJakDlouho;
-    QTabBar* TabControl1;
+    TabStrip* TabControl1;
     RichView* RichEdit1;
     QMenu* PopupMenu1;
     QTimer* Timer1;

@@ -9,7 +9,7 @@
 
 #include <QGridLayout>
 #include <QPushButton>
-#include <QTabBar>
+#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QVBoxLayout>
 

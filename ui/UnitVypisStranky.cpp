@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTabBar>
+#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>

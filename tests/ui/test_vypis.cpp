@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTabBar>
+#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QTest>
 

@@ -9,7 +9,7 @@
 #include "ui/qtext.h"
 
 #include <QPushButton>
-#include <QTabBar>
+#include "ui/TabStrip.h"
 #include <QTest>
 
 using namespace tarvenik;

@@ -26,7 +26,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
+#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QLibraryInfo>
 #include <QLocale>
