@@ -4,12 +4,12 @@
 #include "data/horoscopes.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
+#include "ui/TabStrip.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
 
 #include <QGridLayout>
 #include <QPushButton>
-#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QVBoxLayout>
 

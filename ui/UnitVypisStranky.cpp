@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
+#include "ui/TabStrip.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
 
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>

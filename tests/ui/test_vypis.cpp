@@ -5,6 +5,7 @@
 #include "tests/tempfolder.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
+#include "ui/TabStrip.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QTest>
 

@@ -5,11 +5,11 @@
 #include "tests/tempfolder.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
+#include "ui/TabStrip.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
 
 #include <QPushButton>
-#include "ui/TabStrip.h"
 #include <QTest>
 
 using namespace tarvenik;

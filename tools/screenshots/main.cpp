@@ -5,6 +5,7 @@
 #include "platform/text.h"
 #include "ui/Dialogs.h"
 #include "data/persons.h"
+#include "ui/TabStrip.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitCoCo.h"
 #include "ui/UnitHlavni.h"
@@ -26,7 +27,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include "ui/TabStrip.h"
 #include <QTabWidget>
 #include <QLibraryInfo>
 #include <QLocale>
