@@ -64,7 +64,9 @@ const std::string& rtf() {
     return bytes;
 }
 
-double megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+double megabytes(std::size_t bytes) {
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
 
 void BM_ReadRtf(benchmark::State& state) {
     const std::string& bytes = rtf();

@@ -8,7 +8,9 @@ std::int64_t biorhythmDayCount(DateTime birthDate, DateTime day) {
 }
 
 BiorhythmValues biorhythmValues(std::int64_t d) {
-    const auto at = [d](const auto& table) { return table[static_cast<std::size_t>(d) % table.size()]; };
+    const auto at = [d](const auto& table) {
+        return table[static_cast<std::size_t>(d) % table.size()];
+    };
     return {at(kPhysicalTable), at(kEmotionalTable), at(kIntellectualTable)};
 }
 

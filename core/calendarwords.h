@@ -11,7 +11,7 @@ inline constexpr std::array<std::string_view, 7> kWeekdayNames{
     "pondělí", "úterý", "středa", "čtvrtek", "pátek", "sobota", "neděle"};
 
 inline constexpr std::array<std::string_view, 12> kMonthNames{
-    "leden", "únor",     "březen", "duben", "květen",   "červen",
+    "leden",    "únor",  "březen", "duben", "květen",   "červen",
     "červenec", "srpen", "září",   "říjen", "listopad", "prosinec"};
 
 } // namespace tarvenik

@@ -51,8 +51,8 @@ PersonResult computePerson(const BirthData& b, DateTime now) {
 DateTime inYear(DateTime moment, int year) {
     const CalendarFields f = moment.fields();
     const int day = std::min(f.day, daysInMonth(year, f.month));
-    const auto moved = DateTime::fromDate(year, f.month, day, f.hour, f.minute, f.second,
-                                          f.millisecond);
+    const auto moved =
+        DateTime::fromDate(year, f.month, day, f.hour, f.minute, f.second, f.millisecond);
     return moved ? *moved : moment;
 }
 

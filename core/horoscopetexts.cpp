@@ -39,7 +39,9 @@ void keepSection(RichDoc& doc, const std::vector<std::size_t>& markers, std::siz
 
 } // namespace
 
-bool isSectionMarker(std::string_view text) { return text.find("===") != std::string_view::npos; }
+bool isSectionMarker(std::string_view text) {
+    return text.find("===") != std::string_view::npos;
+}
 
 void imperialCut(RichDoc& doc, std::string_view season, std::string_view animal) {
     const auto group = imperialGroup(season, animal);

@@ -13,7 +13,9 @@ namespace {
 constexpr std::array<std::u32string_view, 9> kLettersByValue{
     U"ajsáä", U"bkt", U"cluůúü", U"dmv", U"enwéëě", U"foxóö", U"gpyý", U"hqz", U"irí"};
 
-int reduceNumber(int value) { return reduceMaster(std::to_string(value)); }
+int reduceNumber(int value) {
+    return reduceMaster(std::to_string(value));
+}
 
 } // namespace
 
@@ -77,11 +79,20 @@ NumerologyNumbers numerologyNumbers(int day, int month, int year, std::string_vi
     n.dayOfBirth = day;
     n.destiny = reduceNumber(reduceNumber(nameValue(firstName)) + reduceNumber(nameValue(surname)));
     switch (n.lifePath) {
-    case 8: n.luckyNumber = 1; break;
-    case 9: n.luckyNumber = 2; break;
-    case 11: n.luckyNumber = 4; break;
-    case 22: n.luckyNumber = 8; break;
-    default: n.luckyNumber = n.lifePath >= 1 && n.lifePath <= 7 ? n.lifePath + 2 : 0;
+    case 8:
+        n.luckyNumber = 1;
+        break;
+    case 9:
+        n.luckyNumber = 2;
+        break;
+    case 11:
+        n.luckyNumber = 4;
+        break;
+    case 22:
+        n.luckyNumber = 8;
+        break;
+    default:
+        n.luckyNumber = n.lifePath >= 1 && n.lifePath <= 7 ? n.lifePath + 2 : 0;
     }
     const auto letters = static_cast<int>(charCount(firstName) + charCount(surname));
     n.challengeHabits = reduceNumber(std::min(letters, 60));

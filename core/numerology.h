@@ -12,12 +12,12 @@
 namespace tarvenik {
 
 struct NumerologyNumbers {
-    int lifePath = 0;        // Životní dráha
-    int dayOfBirth = 0;      // Den narození
-    int destiny = 0;         // Osud
-    int luckyNumber = 0;     // šťastné číslo
-    int challengeHabits = 0; // Výzva - návyky
-    int personalYear = 0;    // Osobní rok
+    int lifePath = 0;                // Životní dráha
+    int dayOfBirth = 0;              // Den narození
+    int destiny = 0;                 // Osud
+    int luckyNumber = 0;             // šťastné číslo
+    int challengeHabits = 0;         // Výzva - návyky
+    int personalYear = 0;            // Osobní rok
     std::array<int, 4> peaks{};      // Vrchol 1-4
     std::array<int, 4> challenges{}; // Překonání potíží 1-4
 

@@ -24,7 +24,9 @@ constexpr std::array<UnitWords, 7> kUnitWords{{
     {" sekund", " sekundu", " sekundy"},
 }};
 
-std::int64_t spanMs(DateTime start, DateTime end) { return std::llabs(end.ms() - start.ms()); }
+std::int64_t spanMs(DateTime start, DateTime end) {
+    return std::llabs(end.ms() - start.ms());
+}
 
 std::string counted(std::int64_t count, const UnitWords& words) {
     const char* word = count == 1 ? words.one : (count >= 2 && count <= 4 ? words.few : words.none);
@@ -35,15 +37,24 @@ std::string counted(std::int64_t count, const UnitWords& words) {
 
 SpanEnds spanEnds(SpanChoice choice, const SpanContext& c) {
     switch (choice) {
-    case SpanChoice::CustomSince: return {c.customFrom, c.now};
-    case SpanChoice::CustomUntil: return {c.now, c.customTo};
-    case SpanChoice::CustomBetween: return {c.customFrom, c.customTo};
-    case SpanChoice::AgeDifference: return {c.partnerBirth, c.userBirth};
-    case SpanChoice::NextBirthday: return {c.now, c.selected.nextBirthday};
-    case SpanChoice::PreviousBirthday: return {c.now, c.selected.previousBirthday};
-    case SpanChoice::NextNameDay: return {c.now, c.selected.nextNameDay};
-    case SpanChoice::PreviousNameDay: return {c.now, c.selected.previousNameDay};
-    case SpanChoice::Life: break;
+    case SpanChoice::CustomSince:
+        return {c.customFrom, c.now};
+    case SpanChoice::CustomUntil:
+        return {c.now, c.customTo};
+    case SpanChoice::CustomBetween:
+        return {c.customFrom, c.customTo};
+    case SpanChoice::AgeDifference:
+        return {c.partnerBirth, c.userBirth};
+    case SpanChoice::NextBirthday:
+        return {c.now, c.selected.nextBirthday};
+    case SpanChoice::PreviousBirthday:
+        return {c.now, c.selected.previousBirthday};
+    case SpanChoice::NextNameDay:
+        return {c.now, c.selected.nextNameDay};
+    case SpanChoice::PreviousNameDay:
+        return {c.now, c.selected.previousNameDay};
+    case SpanChoice::Life:
+        break;
     }
     return {c.now, c.selected.birth};
 }
@@ -91,9 +102,14 @@ std::vector<std::string> spanReportLines(const SpanReport& r) {
     switch (r.choice) {
     case SpanChoice::CustomSince:
     case SpanChoice::CustomUntil:
-    case SpanChoice::CustomBetween: lines.emplace_back("Vlastní výpočet"); break;
-    case SpanChoice::AgeDifference: lines.push_back(r.userName + " + " + r.partnerName); break;
-    default: lines.push_back(r.selectedName);
+    case SpanChoice::CustomBetween:
+        lines.emplace_back("Vlastní výpočet");
+        break;
+    case SpanChoice::AgeDifference:
+        lines.push_back(r.userName + " + " + r.partnerName);
+        break;
+    default:
+        lines.push_back(r.selectedName);
     }
     lines.emplace_back();
     const auto add = [&lines](std::initializer_list<std::string> more) {

@@ -29,7 +29,7 @@ struct SpanEnds {
 };
 
 struct SpanContext {
-    SpanAnchors selected;      // anchors of the chosen person
+    SpanAnchors selected; // anchors of the chosen person
     DateTime userBirth, partnerBirth;
     DateTime customFrom, customTo; // the custom date pickers with their times of day
     DateTime now;

@@ -18,8 +18,21 @@ inline constexpr const char* kTextMissing = "NENALEZENO! Zkuste přeinstalovat a
 
 // Which sign of the horoscope set names a system's files.
 enum class SignSource {
-    Sun, Ascendant, Lunar, ChineseAnimal, ChineseSeason, Celtic, Egyptian, Cyclic,
-    NativeAmerican, Aztec, Indian, Gypsy, PartnerSunKey, PartnerChineseKey, PartnerJapaneseKey,
+    Sun,
+    Ascendant,
+    Lunar,
+    ChineseAnimal,
+    ChineseSeason,
+    Celtic,
+    Egyptian,
+    Cyclic,
+    NativeAmerican,
+    Aztec,
+    Indian,
+    Gypsy,
+    PartnerSunKey,
+    PartnerChineseKey,
+    PartnerJapaneseKey,
     InfoCaption,
 };
 

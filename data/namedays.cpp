@@ -94,7 +94,9 @@ namespace {
 // where it is only part of a longer name ("Petr" in "Petra", "Jan" in "Mistr Jan Hus").
 enum class Fit { None, Part, Word, Whole };
 
-bool isLetter(char32_t c) { return upperOf(c) != c || lowerOf(c) != c; }
+bool isLetter(char32_t c) {
+    return upperOf(c) != c || lowerOf(c) != c;
+}
 
 // The occurrence at byte `at` stands alone: no letter right before or after it.
 bool wordAt(std::string_view text, std::size_t at, std::size_t length) {

@@ -16,7 +16,7 @@ inline constexpr const char* kDeleteAllEntry = "---- SMAZAT VŠE ----";
 
 struct PersonListChoice {
     bool partnerTicked = false;
-    int user = -1;    // index into the sorted names, -1 for no choice
+    int user = -1; // index into the sorted names, -1 for no choice
     int partner = -1;
     bool partnerListEnabled = false;
     bool editDeleteEnabled = false;

@@ -10,7 +10,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path personFile(const fs::path& appFolder) { return appFolder / kPersonFileName; }
+fs::path personFile(const fs::path& appFolder) {
+    return appFolder / kPersonFileName;
+}
 
 std::string withBlanksForBreaks(const std::string& name) {
     std::string out;
@@ -34,7 +36,9 @@ std::string recordNameOf(const Person& p) {
            timeOfDay(p).shortTime();
 }
 
-DateTime birthMoment(const Person& p) { return p.birthDate.datePart().addMs(timeOfDay(p).ms()); }
+DateTime birthMoment(const Person& p) {
+    return p.birthDate.datePart().addMs(timeOfDay(p).ms());
+}
 
 Result<std::vector<std::string>> listPersons(const fs::path& appFolder) {
     auto doc = loadIni(personFile(appFolder));

@@ -59,7 +59,9 @@ bool expect(std::string_view s, std::size_t& pos, char c) {
 
 } // namespace
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -87,7 +89,9 @@ std::optional<DateTime> DateTime::fromDate(int y, int m, int d, int h, int mi, i
     return DateTime(civilToDays(y, m, d) * msPerDay + timeMs);
 }
 
-std::int64_t DateTime::dayNumber() const { return floorDiv(m_ms, msPerDay); }
+std::int64_t DateTime::dayNumber() const {
+    return floorDiv(m_ms, msPerDay);
+}
 
 CalendarFields DateTime::fields() const {
     const std::int64_t dn = dayNumber();
@@ -124,11 +128,21 @@ std::string DateTime::format(std::string_view pattern) const {
         int width = run >= 2 ? 2 : 1;
         int value = 0;
         switch (c) {
-        case 'd': value = f.day; break;
-        case 'M': value = f.month; break;
-        case 'H': value = f.hour; break;
-        case 'm': value = f.minute; break;
-        case 's': value = f.second; break;
+        case 'd':
+            value = f.day;
+            break;
+        case 'M':
+            value = f.month;
+            break;
+        case 'H':
+            value = f.hour;
+            break;
+        case 'm':
+            value = f.minute;
+            break;
+        case 's':
+            value = f.second;
+            break;
         case 'y':
             value = run >= 4 ? f.year : f.year % 100;
             width = run >= 4 ? 4 : 2;
@@ -148,10 +162,18 @@ std::string DateTime::format(std::string_view pattern) const {
     return out;
 }
 
-std::string DateTime::shortDate() const { return format("d.M.yyyy"); }
-std::string DateTime::longTime() const { return format("H:mm:ss"); }
-std::string DateTime::paddedDate() const { return format("dd.MM.yyyy"); }
-std::string DateTime::shortTime() const { return format("HH:mm"); }
+std::string DateTime::shortDate() const {
+    return format("d.M.yyyy");
+}
+std::string DateTime::longTime() const {
+    return format("H:mm:ss");
+}
+std::string DateTime::paddedDate() const {
+    return format("dd.MM.yyyy");
+}
+std::string DateTime::shortTime() const {
+    return format("HH:mm");
+}
 
 std::optional<DateTime> DateTime::parseShortDate(std::string_view text) {
     const std::string_view s = trimBlanks(text);

@@ -12,7 +12,7 @@
 namespace tarvenik {
 
 bool isLeapYear(int year);
-int daysInMonth(int year, int month); // 0 for a month outside 1-12
+int daysInMonth(int year, int month);           // 0 for a month outside 1-12
 bool isValidDate(int year, int month, int day); // also requires year 1-9999
 
 struct CalendarFields {
@@ -53,10 +53,10 @@ public:
     DateTime addMs(std::int64_t ms) const { return DateTime(m_ms + ms); }
     DateTime addDays(std::int64_t days) const { return DateTime(m_ms + days * msPerDay); }
 
-    std::string shortDate() const; // "d.M.yyyy"   5.3.1975
-    std::string longTime() const;  // "H:mm:ss"    7:05:00
+    std::string shortDate() const;  // "d.M.yyyy"   5.3.1975
+    std::string longTime() const;   // "H:mm:ss"    7:05:00
     std::string paddedDate() const; // "dd.MM.yyyy" 05.03.1975
-    std::string shortTime() const; // "HH:mm"      07:05
+    std::string shortTime() const;  // "HH:mm"      07:05
     // Patterns: d dd M MM yy yyyy H HH m mm s ss zzz; every other character is copied.
     std::string format(std::string_view pattern) const;
 

@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Error systemError(const fs::path& path, int err) { return Error{path.string(), std::strerror(err)}; }
+Error systemError(const fs::path& path, int err) {
+    return Error{path.string(), std::strerror(err)};
+}
 
 // Closes the descriptor and removes the temporary file unless the write went through.
 class TempFile {

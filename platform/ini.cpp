@@ -41,7 +41,9 @@ std::optional<KeyLine> keyLineOf(std::string_view line) {
     return KeyLine{trimBlanks(t.substr(0, eq)), trimBlanks(t.substr(eq + 1))};
 }
 
-bool isQuote(char c) { return c == '"' || c == '\''; }
+bool isQuote(char c) {
+    return c == '"' || c == '\'';
+}
 
 std::string_view unquote(std::string_view v) {
     if (v.size() >= 2 && isQuote(v.front()) && v.back() == v.front()) {
@@ -163,8 +165,7 @@ std::string IniDocument::readString(std::string_view section, std::string_view k
     return v ? std::move(*v) : std::string(fallback);
 }
 
-int IniDocument::readInteger(std::string_view section, std::string_view key,
-                             int fallback) const {
+int IniDocument::readInteger(std::string_view section, std::string_view key, int fallback) const {
     const auto v = value(section, key);
     if (!v) {
         return fallback;

@@ -15,8 +15,7 @@ struct Error {
     std::string text() const { return where.empty() ? reason : where + ": " + reason; }
 };
 
-template <class T>
-class [[nodiscard]] Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : m_v(std::in_place_index<0>, std::move(value)) {}
     Result(Error error) : m_v(std::in_place_index<1>, std::move(error)) {}
@@ -34,8 +33,7 @@ private:
     std::variant<T, Error> m_v;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
     Result(Error error) : m_ok(false), m_error(std::move(error)) {}

@@ -51,7 +51,9 @@ constexpr auto kReverse1250 = [] {
     return table;
 }();
 
-bool inRange(char32_t cp, char32_t lo, char32_t hi) { return cp >= lo && cp <= hi; }
+bool inRange(char32_t cp, char32_t lo, char32_t hi) {
+    return cp >= lo && cp <= hi;
+}
 
 } // namespace
 
@@ -228,8 +230,7 @@ char32_t lowerOf(char32_t cp) {
 
 namespace {
 
-template <class Map>
-std::string mapCodePoints(std::string_view utf8, Map map) {
+template <class Map> std::string mapCodePoints(std::string_view utf8, Map map) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -250,8 +251,12 @@ std::string asciiUpper(std::string_view utf8) {
     return out;
 }
 
-std::string fullUpper(std::string_view utf8) { return mapCodePoints(utf8, upperOf); }
-std::string fullLower(std::string_view utf8) { return mapCodePoints(utf8, lowerOf); }
+std::string fullUpper(std::string_view utf8) {
+    return mapCodePoints(utf8, upperOf);
+}
+std::string fullLower(std::string_view utf8) {
+    return mapCodePoints(utf8, lowerOf);
+}
 
 std::size_t charCount(std::string_view utf8) {
     std::size_t n = 0;
@@ -287,6 +292,8 @@ std::string czechNumber(double value) {
     return out;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 } // namespace tarvenik

@@ -66,8 +66,8 @@ public:
     }
     bool askYesNo(QWidget* parent, MessageIcon icon, const QString& caption,
                   const QString& text) override {
-        QMessageBox box(qtIcon(icon), caption, displayText(text), QMessageBox::Yes | QMessageBox::No,
-                        parent);
+        QMessageBox box(qtIcon(icon), caption, displayText(text),
+                        QMessageBox::Yes | QMessageBox::No, parent);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
         return box.exec() == QMessageBox::Yes;

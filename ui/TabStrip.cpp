@@ -11,11 +11,11 @@ namespace tarvenik {
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent), m_group(new QButtonGroup(this)) {
     m_group->setExclusive(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    setStyleSheet(QStringLiteral(
-        "QToolButton { border: 1px solid palette(mid); border-bottom: none;"
-        " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-        " padding: 3px 9px; background: palette(button); }"
-        "QToolButton:checked { background: palette(base); }"));
+    setStyleSheet(
+        QStringLiteral("QToolButton { border: 1px solid palette(mid); border-bottom: none;"
+                       " border-top-left-radius: 4px; border-top-right-radius: 4px;"
+                       " padding: 3px 9px; background: palette(button); }"
+                       "QToolButton:checked { background: palette(base); }"));
     connect(m_group, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) {
             emit currentChanged(currentIndex());
@@ -96,7 +96,9 @@ int TabStrip::arrange(int width, bool move) const {
     return y + rowHeight;
 }
 
-int TabStrip::heightForWidth(int width) const { return arrange(width, false); }
+int TabStrip::heightForWidth(int width) const {
+    return arrange(width, false);
+}
 
 QSize TabStrip::sizeHint() const {
     int width = 0;
@@ -106,7 +108,9 @@ QSize TabStrip::sizeHint() const {
     return {width, heightForWidth(std::max(width, 1))};
 }
 
-QSize TabStrip::minimumSizeHint() const { return {0, heightForWidth(std::max(width(), 1))}; }
+QSize TabStrip::minimumSizeHint() const {
+    return {0, heightForWidth(std::max(width(), 1))};
+}
 
 void TabStrip::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

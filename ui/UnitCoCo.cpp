@@ -42,7 +42,9 @@ TFrmCoCo::TFrmCoCo(QWidget* owner, const QStringList& entries, const QString& qu
     setFixedSize(sizeHint().expandedTo(QSize(213, 85)));
 }
 
-QString TFrmCoCo::chosen() const { return ComBoxUdaje->currentText(); }
+QString TFrmCoCo::chosen() const {
+    return ComBoxUdaje->currentText();
+}
 
 void TFrmCoCo::Button1Click() {
     if (ComBoxUdaje->currentIndex() < 0) {

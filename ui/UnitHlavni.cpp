@@ -421,14 +421,16 @@ QDialog* TFrmHlavni::createOstatni() {
 QDialog* TFrmHlavni::createAktualizace() {
     return nullptr;
 }
-QDialog* TFrmHlavni::createOProgramu() { return new TFrmOProgramu(this); }
+QDialog* TFrmHlavni::createOProgramu() {
+    return new TFrmOProgramu(this);
+}
 QDialog* TFrmHlavni::createTextViewer(const QString& caption, const QString& path) {
     auto viewer = std::make_unique<TFrmText>(this);
     viewer->setWindowTitle(caption);
     if (const auto loaded = viewer->loadFile(path); !loaded) {
-        Dialogs::current().error(this, QStringLiteral("Chyba"),
-                                 QStringLiteral("Soubor %1 nelze přečíst: %2")
-                                     .arg(path, toQ(loaded.error().reason)));
+        Dialogs::current().error(
+            this, QStringLiteral("Chyba"),
+            QStringLiteral("Soubor %1 nelze přečíst: %2").arg(path, toQ(loaded.error().reason)));
         return nullptr;
     }
     return viewer.release();

@@ -79,16 +79,15 @@ TFrmOProgramu::TFrmOProgramu(QWidget* parent) : QDialog(parent) {
         b->setGeometry(geometry);
         return b;
     };
-    BtnZavrit = button(IconKind::Close, QStringLiteral("Zavřít"), "BtnZavrit",
-                       {112, 239, 121, 25});
-    BtnWeb = button(IconKind::Internet, QString::fromUtf8(contacts::kWeb), "BtnWeb",
-                    {48, 147, 249, 25});
-    BtnEmail = button(IconKind::Mail, QString::fromUtf8(contacts::kEmail), "BtnEmail",
-                      {48, 176, 249, 25});
-    BtnJabber = button(IconKind::Chat, QString::fromUtf8(contacts::kXmpp), "BtnJabber",
-                       {48, 205, 142, 25});
-    BtnICQ = button(IconKind::Chat, QString::fromUtf8(contacts::kIcq), "BtnICQ",
-                    {189, 205, 108, 25});
+    BtnZavrit = button(IconKind::Close, QStringLiteral("Zavřít"), "BtnZavrit", {112, 239, 121, 25});
+    BtnWeb =
+        button(IconKind::Internet, QString::fromUtf8(contacts::kWeb), "BtnWeb", {48, 147, 249, 25});
+    BtnEmail =
+        button(IconKind::Mail, QString::fromUtf8(contacts::kEmail), "BtnEmail", {48, 176, 249, 25});
+    BtnJabber =
+        button(IconKind::Chat, QString::fromUtf8(contacts::kXmpp), "BtnJabber", {48, 205, 142, 25});
+    BtnICQ =
+        button(IconKind::Chat, QString::fromUtf8(contacts::kIcq), "BtnICQ", {189, 205, 108, 25});
     BtnZavrit->setDefault(true);
     BtnZavrit->setFocus();
 
@@ -104,7 +103,8 @@ void TFrmOProgramu::BtnWebClick() {
 }
 
 void TFrmOProgramu::BtnEmailClick() {
-    Dialogs::current().openAddress(QUrl(QStringLiteral("mailto:") + QString::fromUtf8(contacts::kEmail)));
+    Dialogs::current().openAddress(
+        QUrl(QStringLiteral("mailto:") + QString::fromUtf8(contacts::kEmail)));
 }
 
 void TFrmOProgramu::BtnJabberClick() {

@@ -119,9 +119,15 @@ void TFrmUdaje::buildControls() {
     connect(BtnSmazat, &QPushButton::clicked, this, &TFrmUdaje::BtnSmazatClick);
 }
 
-QString TFrmUdaje::userRecordName() const { return ComBoxUdaje->currentText(); }
-QString TFrmUdaje::partnerRecordName() const { return ComBoxUdaje2->currentText(); }
-bool TFrmUdaje::partnerChosen() const { return ChkBoxPartner->isChecked(); }
+QString TFrmUdaje::userRecordName() const {
+    return ComBoxUdaje->currentText();
+}
+QString TFrmUdaje::partnerRecordName() const {
+    return ComBoxUdaje2->currentText();
+}
+bool TFrmUdaje::partnerChosen() const {
+    return ChkBoxPartner->isChecked();
+}
 
 void TFrmUdaje::reportPersonFileError(const Error& error) {
     Dialogs::current().error(this, QStringLiteral("Chyba souboru s údaji"),
@@ -180,10 +186,9 @@ void TFrmUdaje::BtnOKClick() {
                                          fromQ(partnerRecordName())};
         const auto written = writeRememberedSelection(toPath(m_appFolder), chosen);
         if (!written) {
-            Dialogs::current().error(
-                this, QStringLiteral("Chyba"),
-                toQ(unableToWriteMessage(settingsPath(toPath(m_appFolder)))) + QStringLiteral(": ") +
-                    toQ(written.error().reason));
+            Dialogs::current().error(this, QStringLiteral("Chyba"),
+                                     toQ(unableToWriteMessage(settingsPath(toPath(m_appFolder)))) +
+                                         QStringLiteral(": ") + toQ(written.error().reason));
         }
     }
     if (!selectionComplete(ChkBoxPartner->isChecked(), ComBoxUdaje->currentIndex() >= 0,

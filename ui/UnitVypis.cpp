@@ -73,7 +73,9 @@ BirthData ReportPerson::birth() const {
     return b;
 }
 
-int sexTabRuleOf(int sex) { return sex == 0 ? 1 : (sex == 1 ? 2 : 0); }
+int sexTabRuleOf(int sex) {
+    return sex == 0 ? 1 : (sex == 1 ? 2 : 0);
+}
 
 QString headerLine(const Person& p) {
     const CalendarFields f = p.birthDate.fields();
@@ -90,8 +92,8 @@ QString headerLine(const Person& p) {
 
 TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
                      const QString& partnerRecord, bool partner, Clock clock)
-    : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)),
-      m_hasPartner(partner), m_userRecord(userRecord), m_partnerRecord(partnerRecord) {
+    : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)), m_hasPartner(partner),
+      m_userRecord(userRecord), m_partnerRecord(partnerRecord) {
     // The wait window is seen while the report is computed.
     TFrmCekejte wait;
     wait.showNow();
@@ -163,7 +165,9 @@ TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& u
     wait.close();
 }
 
-TFrmVypis::~TFrmVypis() { Timer1->stop(); }
+TFrmVypis::~TFrmVypis() {
+    Timer1->stop();
+}
 
 QDateTime TFrmVypis::now() const {
     return m_clock ? m_clock() : QDateTime::currentDateTime();
@@ -184,8 +188,7 @@ QWidget* TFrmVypis::buildHeader() {
     obrzena->hide();
 
     const auto group = [header, this](const char* caption, const char* name, QLabel*& icon,
-                                      const char* iconName, QLabel*& label,
-                                      const char* labelName) {
+                                      const char* iconName, QLabel*& label, const char* labelName) {
         auto* box = new QGroupBox(QString::fromUtf8(caption), header);
         box->setObjectName(QString::fromLatin1(name));
         icon = new QLabel(box);
@@ -201,8 +204,8 @@ QWidget* TFrmVypis::buildHeader() {
         row->addWidget(label, 1);
         return box;
     };
-    GrpBoxTvoje = group(" Tvoje údaje ", "GrpBoxTvoje", icouzivatel, "icouzivatel", LblJmeno,
-                        "LblJmeno");
+    GrpBoxTvoje =
+        group(" Tvoje údaje ", "GrpBoxTvoje", icouzivatel, "icouzivatel", LblJmeno, "LblJmeno");
     GrpBoxPartner = group(" Partnerovy údaje ", "GrpBoxPartner", icopartner, "icopartner",
                           LblJmeno2, "LblJmeno2");
     auto* row = new QHBoxLayout(header);
@@ -213,7 +216,9 @@ QWidget* TFrmVypis::buildHeader() {
     return header;
 }
 
-void TFrmVypis::makeHoverLabel(QLabel* label) { label->installEventFilter(this); }
+void TFrmVypis::makeHoverLabel(QLabel* label) {
+    label->installEventFilter(this);
+}
 
 bool TFrmVypis::eventFilter(QObject* watched, QEvent* event) {
     auto* label = qobject_cast<QLabel*>(watched);
@@ -224,10 +229,10 @@ bool TFrmVypis::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Enter:
     case QEvent::Leave: {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, event->type() == QEvent::Enter
-                                                   ? QColor(Qt::red)
-                                                   : QApplication::palette().color(
-                                                         QPalette::WindowText));
+        palette.setColor(QPalette::WindowText,
+                         event->type() == QEvent::Enter
+                             ? QColor(Qt::red)
+                             : QApplication::palette().color(QPalette::WindowText));
         label->setPalette(palette);
         break;
     }
@@ -238,7 +243,8 @@ bool TFrmVypis::eventFilter(QObject* watched, QEvent* event) {
             NumKlik(label);
         }
         return true;
-    default: break;
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -424,9 +430,9 @@ void TFrmVypis::Ulozit1Click() {
         path += QStringLiteral(".rtf");
     }
     if (const auto saved = RichEdit1->save(toPath(path)); !saved) {
-        Dialogs::current().error(this, QStringLiteral("Chyba"),
-                                 QStringLiteral("Soubor %1 nelze uložit: %2")
-                                     .arg(path, toQ(saved.error().reason)));
+        Dialogs::current().error(
+            this, QStringLiteral("Chyba"),
+            QStringLiteral("Soubor %1 nelze uložit: %2").arg(path, toQ(saved.error().reason)));
     }
 }
 

@@ -143,16 +143,16 @@ public:
     QGroupBox* GrpBoxUdaje;
     QRadioButton *RadBtnTvoje, *RadBtnPartner, *RadBtnVlastni;
     QGroupBox* GrpBoxPocitat;
-    QRadioButton *RadBtnZivot, *RadBtnDalsiNarozeniny, *RadBtnDalsiSvatek,
-        *RadBtnMinuleNarozeniny, *RadBtnMinulySvatek, *RadBtnRozdil;
+    QRadioButton *RadBtnZivot, *RadBtnDalsiNarozeniny, *RadBtnDalsiSvatek, *RadBtnMinuleNarozeniny,
+        *RadBtnMinulySvatek, *RadBtnRozdil;
     QGroupBox* GrpBoxVlastni;
     QRadioButton *RadBtnOd, *RadBtnDo, *RadBtnMezi;
     QDateEdit *DateOd, *DateDo;
     QTimeEdit *TimeOd, *TimeDo;
     QLineEdit* EditPocCo;
     QGroupBox* GrpBoxJakDlouho;
-    QLineEdit *LblEditLet, *LblEditMesicu, *LblEditTydnu, *LblEditDnu, *LblEditHodin,
-        *LblEditMinut, *LblEditSekund;
+    QLineEdit *LblEditLet, *LblEditMesicu, *LblEditTydnu, *LblEditDnu, *LblEditHodin, *LblEditMinut,
+        *LblEditSekund;
     QLineEdit* EditCelkove;
 
     // Handlers under their given names.

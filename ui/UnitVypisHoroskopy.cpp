@@ -31,8 +31,7 @@ struct Row {
 // The rows of " Normální ", top to bottom.
 const Row kRows[] = {
     {&TFrmVypis::BtnSlunecni, &TFrmVypis::BtnSlunecni2, "BtnSlunecni", "Sluneční", "Sluneční"},
-    {&TFrmVypis::BtnAscendent, &TFrmVypis::BtnAscendent2, "BtnAscendent", "Ascendent",
-     "Ascendent"},
+    {&TFrmVypis::BtnAscendent, &TFrmVypis::BtnAscendent2, "BtnAscendent", "Ascendent", "Ascendent"},
     {&TFrmVypis::BtnMesicni, &TFrmVypis::BtnMesicni2, "BtnMesicni", "Měsíční", "Měsíční"},
     {&TFrmVypis::BtnCinsky, &TFrmVypis::BtnCinsky2, "BtnCinsky", "Čínský", "Čínský"},
     {&TFrmVypis::BtnCisarsky, &TFrmVypis::BtnCisarsky2, "BtnCisarsky", "Čínský císařský",
@@ -40,8 +39,7 @@ const Row kRows[] = {
     {&TFrmVypis::BtnKeltsky, &TFrmVypis::BtnKeltsky2, "BtnKeltsky", "Keltský", "Keltský"},
     {&TFrmVypis::BtnEgyptsky, &TFrmVypis::BtnEgyptsky2, "BtnEgyptsky", "Egyptský", "Egyptský"},
     {&TFrmVypis::BtnCyklicky, &TFrmVypis::BtnCyklicky2, "BtnCyklicky", "Cyklický", "Cyklický"},
-    {&TFrmVypis::BtnIndiansky, &TFrmVypis::BtnIndiansky2, "BtnIndiansky", "Indiánský",
-     "Indiánský"},
+    {&TFrmVypis::BtnIndiansky, &TFrmVypis::BtnIndiansky2, "BtnIndiansky", "Indiánský", "Indiánský"},
     {&TFrmVypis::BtnAztecky, &TFrmVypis::BtnAztecky2, "BtnAztecky", "Aztécký", "Aztécký"},
     {&TFrmVypis::BtnIndicky, &TFrmVypis::BtnIndicky2, "BtnIndicky", "Indický", "Indický"},
     {&TFrmVypis::BtnCikansky, &TFrmVypis::BtnCikansky2, "BtnCikansky", "Cikánský ", "Cikánský"},
@@ -75,22 +73,38 @@ const Info kInfos[] = {
 
 std::string signOf(const PersonSigns& s, const HoroscopeSet& set, SignSource source) {
     switch (source) {
-    case SignSource::Sun: return s.sun;
-    case SignSource::Ascendant: return s.ascendant;
-    case SignSource::Lunar: return s.lunar;
-    case SignSource::ChineseAnimal: return s.chineseAnimal;
-    case SignSource::ChineseSeason: return s.chineseSeason;
-    case SignSource::Celtic: return s.celtic;
-    case SignSource::Egyptian: return s.egyptian;
-    case SignSource::Cyclic: return s.cyclic;
-    case SignSource::NativeAmerican: return s.nativeAmerican;
-    case SignSource::Aztec: return s.aztec;
-    case SignSource::Indian: return s.indian;
-    case SignSource::Gypsy: return s.gypsy;
-    case SignSource::PartnerSunKey: return set.partnerSunKey;
-    case SignSource::PartnerChineseKey: return set.partnerChineseKey;
-    case SignSource::PartnerJapaneseKey: return set.partnerJapaneseKey;
-    case SignSource::InfoCaption: break;
+    case SignSource::Sun:
+        return s.sun;
+    case SignSource::Ascendant:
+        return s.ascendant;
+    case SignSource::Lunar:
+        return s.lunar;
+    case SignSource::ChineseAnimal:
+        return s.chineseAnimal;
+    case SignSource::ChineseSeason:
+        return s.chineseSeason;
+    case SignSource::Celtic:
+        return s.celtic;
+    case SignSource::Egyptian:
+        return s.egyptian;
+    case SignSource::Cyclic:
+        return s.cyclic;
+    case SignSource::NativeAmerican:
+        return s.nativeAmerican;
+    case SignSource::Aztec:
+        return s.aztec;
+    case SignSource::Indian:
+        return s.indian;
+    case SignSource::Gypsy:
+        return s.gypsy;
+    case SignSource::PartnerSunKey:
+        return set.partnerSunKey;
+    case SignSource::PartnerChineseKey:
+        return set.partnerChineseKey;
+    case SignSource::PartnerJapaneseKey:
+        return set.partnerJapaneseKey;
+    case SignSource::InfoCaption:
+        break;
     }
     return {};
 }
@@ -116,8 +130,8 @@ QWidget* TFrmVypis::buildHoroscopePage() {
     int row = 0;
     for (const Row& r : kRows) {
         QPushButton* main = button(normal, r.name, QString::fromUtf8(r.caption));
-        QPushButton* twin = button(normal, (std::string(r.name) + "2").c_str(),
-                                   QStringLiteral("Partner"));
+        QPushButton* twin =
+            button(normal, (std::string(r.name) + "2").c_str(), QStringLiteral("Partner"));
         this->*r.button = main;
         this->*r.twin = twin;
         m_horoscopeButtons.push_back({main, r.system, false});
@@ -243,9 +257,9 @@ void TFrmVypis::TabControl1Change() {
     RichEdit1->vycistirichedit();
     const std::string caption = fromQ(TabControl1->tabText(index));
     RichDoc doc;
-    if (!loadText(horoscopeTextPath(toPath(m_appFolder), m_selection.system, m_selection.sign,
-                                    &caption),
-                  doc, false)) {
+    if (!loadText(
+            horoscopeTextPath(toPath(m_appFolder), m_selection.system, m_selection.sign, &caption),
+            doc, false)) {
         doc = {};
         appendLine(doc, kTextMissing);
     } else if (caption == "Vliv měsíce" && !m_selection.currentPerson.empty()) {

@@ -196,7 +196,8 @@ void TFrmVypis::NumKlik(QLabel* label) {
     };
     const std::filesystem::path folder = toPath(m_appFolder) / kNumerologyFolder;
     const auto file = [&folder](const char* name) {
-        return folder / std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(name)));
+        return folder /
+               std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(name)));
     };
     for (const Text& t : texts) {
         if (t.label != label) {
@@ -223,8 +224,9 @@ void TFrmVypis::NumKlik(QLabel* label) {
             appendLine(doc, "");
             appendLine(doc, "Vaše šťastné číslo je " + std::to_string(m_shown.luckyNumber));
             appendLine(doc, "");
-            appendLine(doc, "Den narození tvoří spolu s životní dráhou součást naší charakteristiky "
-                            "a pouti životem. Podporuje a rozvíjí životní dráhu:");
+            appendLine(doc,
+                       "Den narození tvoří spolu s životní dráhou součást naší charakteristiky "
+                       "a pouti životem. Podporuje a rozvíjí životní dráhu:");
             appendLine(doc, dayText);
         }
         showDoc(doc);
@@ -298,8 +300,9 @@ void TFrmVypis::BtnBiorytmyPocitatClick() {
     }
     appendLine(doc, tildes);
     appendLine(doc, "");
-    for (const std::string& line : biorhythmListing(p.birthDate, toDateTime(BiorytmyOdDate->dateTime()),
-                                                    toDateTime(BiorytmyDoDate->dateTime()))) {
+    for (const std::string& line :
+         biorhythmListing(p.birthDate, toDateTime(BiorytmyOdDate->dateTime()),
+                          toDateTime(BiorytmyDoDate->dateTime()))) {
         appendLine(doc, line);
     }
     showDoc(doc, false); // one day a line, as a table reads
@@ -338,7 +341,8 @@ QWidget* TFrmVypis::buildTimeSpanPage() {
     GrpBoxPocitat->setObjectName(QStringLiteral("GrpBoxPocitat"));
     RadBtnZivot = radio(GrpBoxPocitat, "RadBtnZivot", "Jak dlouho žiješ");
     RadBtnZivot->setChecked(true);
-    RadBtnDalsiNarozeniny = radio(GrpBoxPocitat, "RadBtnDalsiNarozeniny", "Čas do dalších narozenin");
+    RadBtnDalsiNarozeniny =
+        radio(GrpBoxPocitat, "RadBtnDalsiNarozeniny", "Čas do dalších narozenin");
     RadBtnDalsiSvatek = radio(GrpBoxPocitat, "RadBtnDalsiSvatek", "Čas do dalšího svátku");
     RadBtnMinuleNarozeniny =
         radio(GrpBoxPocitat, "RadBtnMinuleNarozeniny", "Čas od minulých narozenin");
@@ -419,25 +423,33 @@ QWidget* TFrmVypis::buildTimeSpanPage() {
     layout->addLayout(choices);
     layout->addWidget(GrpBoxJakDlouho);
     layout->addStretch();
-    for (QRadioButton* r : {RadBtnTvoje, RadBtnPartner, RadBtnVlastni, RadBtnOd, RadBtnDo, RadBtnMezi}) {
+    for (QRadioButton* r :
+         {RadBtnTvoje, RadBtnPartner, RadBtnVlastni, RadBtnOd, RadBtnDo, RadBtnMezi}) {
         connect(r, &QRadioButton::clicked, this, &TFrmVypis::RadBtnClovekClick);
     }
     return page;
 }
 
-bool TFrmVypis::spanPartnerSelected() const { return RadBtnPartner->isChecked(); }
+bool TFrmVypis::spanPartnerSelected() const {
+    return RadBtnPartner->isChecked();
+}
 
 SpanChoice TFrmVypis::spanChoice() const {
     if (RadBtnVlastni->isChecked()) {
-        return RadBtnOd->isChecked() ? SpanChoice::CustomSince
-                                     : (RadBtnDo->isChecked() ? SpanChoice::CustomUntil
-                                                              : SpanChoice::CustomBetween);
+        return RadBtnOd->isChecked()
+                   ? SpanChoice::CustomSince
+                   : (RadBtnDo->isChecked() ? SpanChoice::CustomUntil : SpanChoice::CustomBetween);
     }
-    if (RadBtnDalsiNarozeniny->isChecked()) return SpanChoice::NextBirthday;
-    if (RadBtnDalsiSvatek->isChecked()) return SpanChoice::NextNameDay;
-    if (RadBtnMinuleNarozeniny->isChecked()) return SpanChoice::PreviousBirthday;
-    if (RadBtnMinulySvatek->isChecked()) return SpanChoice::PreviousNameDay;
-    if (RadBtnRozdil->isChecked()) return SpanChoice::AgeDifference;
+    if (RadBtnDalsiNarozeniny->isChecked())
+        return SpanChoice::NextBirthday;
+    if (RadBtnDalsiSvatek->isChecked())
+        return SpanChoice::NextNameDay;
+    if (RadBtnMinuleNarozeniny->isChecked())
+        return SpanChoice::PreviousBirthday;
+    if (RadBtnMinulySvatek->isChecked())
+        return SpanChoice::PreviousNameDay;
+    if (RadBtnRozdil->isChecked())
+        return SpanChoice::AgeDifference;
     return SpanChoice::Life;
 }
 
@@ -463,9 +475,9 @@ void TFrmVypis::RadBtnClovekClick() {
         TimeOd->setEnabled(!until);
         DateDo->setEnabled(!since);
         TimeDo->setEnabled(!since);
-        EditPocCo->setText(since ? QStringLiteral("začátku roku 2000")
-                                 : until ? QStringLiteral("konce světa")
-                                         : QStringLiteral("začátkem roku 2000 a koncem světa"));
+        EditPocCo->setText(since   ? QStringLiteral("začátku roku 2000")
+                           : until ? QStringLiteral("konce světa")
+                                   : QStringLiteral("začátkem roku 2000 a koncem světa"));
     } else {
         GrpBoxVlastni->hide();
         GrpBoxPocitat->show();

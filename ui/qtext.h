@@ -15,7 +15,9 @@ namespace tarvenik {
 inline QString toQ(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-inline std::string fromQ(const QString& text) { return text.toStdString(); }
+inline std::string fromQ(const QString& text) {
+    return text.toStdString();
+}
 
 std::filesystem::path toPath(const QString& path);
 QString fromPath(const std::filesystem::path& path);

@@ -24,7 +24,6 @@ namespace {
 
 const fs::path kApp = TARVENIK_APP_DIR;
 
-
 template <std::size_t N>
 bool oneOf(const std::string& value, const std::array<const char*, N>& items) {
     return std::any_of(items.begin(), items.end(), [&](const char* s) { return value == s; });

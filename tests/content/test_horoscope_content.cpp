@@ -27,7 +27,8 @@ std::set<std::string> signsOver(SignOfDate calculator, int fromYear, int toYear)
     for (int y = fromYear; y <= toYear; ++y) {
         for (int m = 1; m <= 12; ++m) {
             for (int d = 1; d <= daysInMonth(y, m); ++d) {
-                signs.insert(calculator(static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(m),
+                signs.insert(calculator(static_cast<std::uint16_t>(y),
+                                        static_cast<std::uint16_t>(m),
                                         static_cast<std::uint16_t>(d)));
             }
         }
@@ -267,8 +268,7 @@ TEST(ContentNumerology, EveryValueHasItsParagraph) {
         for (int v : f.values) {
             RichDoc kept = *doc;
             keepNumberedParagraph(kept, f.header, v);
-            if (paragraphCount(kept) != f.header + 1 ||
-                paragraphText(kept, f.header).size() < 40) {
+            if (paragraphCount(kept) != f.header + 1 || paragraphText(kept, f.header).size() < 40) {
                 faults.add(std::string(f.name) + ": value " + std::to_string(v) + " keeps " +
                            std::to_string(paragraphCount(kept)) + " paragraphs");
             }

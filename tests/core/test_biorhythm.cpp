@@ -9,7 +9,9 @@ using namespace tarvenik;
 
 namespace {
 
-DateTime at(int y, int m, int d, int h = 0, int mi = 0) { return *DateTime::fromDate(y, m, d, h, mi); }
+DateTime at(int y, int m, int d, int h = 0, int mi = 0) {
+    return *DateTime::fromDate(y, m, d, h, mi);
+}
 
 template <std::size_t P>
 void expectTableFollowsTheSine(const std::array<std::string_view, P>& table) {
@@ -43,8 +45,9 @@ TEST(Biorhythm, DayCounts) {
 
 TEST(Biorhythm, Lines) {
     const DateTime birth = at(1975, 3, 5);
-    EXPECT_EQ(biorhythmLine(at(1975, 4, 1), biorhythmValues(biorhythmDayCount(birth, at(1975, 4, 1)))),
-              "01.04.1975 - Fyzička:   89%, Psychika:  -22%, Inteligence:  -91%");
+    EXPECT_EQ(
+        biorhythmLine(at(1975, 4, 1), biorhythmValues(biorhythmDayCount(birth, at(1975, 4, 1)))),
+        "01.04.1975 - Fyzička:   89%, Psychika:  -22%, Inteligence:  -91%");
     EXPECT_EQ(biorhythmLine(birth, biorhythmValues(0)),
               "05.03.1975 - Fyzička:    0%, Psychika:    0%, Inteligence:    0%");
     const BiorhythmValues next = biorhythmValues(1);
@@ -62,10 +65,10 @@ TEST(Biorhythm, ListingLength) {
         std::size_t lines;
     };
     const Case cases[] = {
-        {at(2026, 3, 5, 9), at(2026, 4, 5, 9), 32},   // 31 days apart: 32 lines
+        {at(2026, 3, 5, 9), at(2026, 4, 5, 9), 32}, // 31 days apart: 32 lines
         {at(2026, 3, 5, 9), at(2026, 3, 5, 9), 1},
-        {at(2026, 3, 5, 9), at(2026, 3, 5, 1), 1},    // less than a day back: still one
-        {at(2026, 3, 5, 9), at(2026, 3, 4, 9), 0},    // a whole day back: header only
+        {at(2026, 3, 5, 9), at(2026, 3, 5, 1), 1}, // less than a day back: still one
+        {at(2026, 3, 5, 9), at(2026, 3, 4, 9), 0}, // a whole day back: header only
         {at(2026, 3, 5, 9), at(2026, 3, 6, 8), 1},
     };
     for (const Case& c : cases) {

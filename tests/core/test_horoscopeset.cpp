@@ -6,7 +6,9 @@ using namespace tarvenik;
 
 namespace {
 
-DateTime at(int y, int m, int d, int h = 0, int mi = 0) { return *DateTime::fromDate(y, m, d, h, mi); }
+DateTime at(int y, int m, int d, int h = 0, int mi = 0) {
+    return *DateTime::fromDate(y, m, d, h, mi);
+}
 
 BirthData born(std::uint16_t y, std::uint16_t m, std::uint16_t d, bool exact = false,
                std::uint16_t h = 0, std::uint16_t mi = 0) {

@@ -44,10 +44,10 @@ TEST(ImperialCut, KeepsTheGroupSectionAndRewritesItsFirstParagraph) {
     // 15 April 1990: season Jaro, animal Kůň, group 1.
     RichDoc doc = sectionedText(7);
     imperialCut(doc, "Jaro", "Kůň");
-    EXPECT_EQ(linesOf(doc), (std::vector<std::string>{
-                                "Nadpis", "Úvod",
-                                "Znamení Kůň se v tomto období nachází v oddílu 1.",
-                                "Dále o skupině 1."}));
+    EXPECT_EQ(linesOf(doc),
+              (std::vector<std::string>{"Nadpis", "Úvod",
+                                        "Znamení Kůň se v tomto období nachází v oddílu 1.",
+                                        "Dále o skupině 1."}));
     const Paragraph& p = doc.paragraphs[2];
     ASSERT_EQ(p.runs.size(), 3u);
     EXPECT_EQ(p.runs[0].text, "Znamení ");
@@ -60,10 +60,10 @@ TEST(ImperialCut, KeepsTheGroupSectionAndRewritesItsFirstParagraph) {
 TEST(ImperialCut, PartnerAndLastSection) {
     RichDoc doc = sectionedText(7);
     imperialCut(doc, "Zima", "Opice"); // group 7: everything after the seventh marker
-    EXPECT_EQ(linesOf(doc), (std::vector<std::string>{
-                                "Nadpis", "Úvod",
-                                "Znamení Opice se v tomto období nachází v oddílu 7.",
-                                "Dále o skupině 7."}));
+    EXPECT_EQ(linesOf(doc),
+              (std::vector<std::string>{"Nadpis", "Úvod",
+                                        "Znamení Opice se v tomto období nachází v oddílu 7.",
+                                        "Dále o skupině 7."}));
     RichDoc podzim = sectionedText(7);
     imperialCut(podzim, "Podzim", "Drak"); // group 6
     EXPECT_EQ(paragraphText(podzim, 2), "Znamení Drak se v tomto období nachází v oddílu 6.");
@@ -81,14 +81,15 @@ TEST(ImperialCut, OddTextsStayUsable) {
     imperialCut(unknown, "Jaro", "Kocour");
     EXPECT_EQ(unknown, whole);
 
-    RichDoc noWord = docOf({"N", "=== 1 ===", "Bez slova.", "=== 2 ===", "=== 3 ===", "=== 4 ===",
-                            "=== 5 ===", "=== 6 ===", "=== 7 ==="});
+    RichDoc noWord =
+        docOf({"N", "=== 1 ===", "Bez slova.",
+               "=== 2 ===", "=== 3 ===", "=== 4 ===", "=== 5 ===", "=== 6 ===", "=== 7 ==="});
     imperialCut(noWord, "Jaro", "Kůň");
     EXPECT_EQ(linesOf(noWord),
               (std::vector<std::string>{"N", "Znamení Kůň se v tomto období Bez slova."}));
 
-    RichDoc empty = docOf({"N", "=== 1 ===", "=== 2 ===", "a", "=== 3 ===", "=== 4 ===",
-                           "=== 5 ===", "=== 6 ===", "=== 7 ==="});
+    RichDoc empty = docOf({"N", "=== 1 ===", "=== 2 ===", "a",
+                           "=== 3 ===", "=== 4 ===", "=== 5 ===", "=== 6 ===", "=== 7 ==="});
     imperialCut(empty, "Jaro", "Kůň"); // group 1 has no paragraphs
     EXPECT_EQ(linesOf(empty), std::vector<std::string>{"N"});
 }
@@ -96,9 +97,9 @@ TEST(ImperialCut, OddTextsStayUsable) {
 TEST(LunarCut, KeepsTheBirthMonth) {
     RichDoc doc = sectionedText(12);
     lunarInfluenceCut(doc, 3, true);
-    EXPECT_EQ(linesOf(doc), (std::vector<std::string>{"Vliv měsíce narození - březen", "",
-                                                      "Skupina 3 se nachází v oddílu 3.",
-                                                      "Dále o skupině 3."}));
+    EXPECT_EQ(linesOf(doc),
+              (std::vector<std::string>{"Vliv měsíce narození - březen", "",
+                                        "Skupina 3 se nachází v oddílu 3.", "Dále o skupině 3."}));
     RichDoc december = sectionedText(12);
     lunarInfluenceCut(december, 12, true);
     EXPECT_EQ(paragraphText(december, 0), "Vliv měsíce narození - prosinec");
@@ -122,8 +123,8 @@ TEST(NumberedParagraphs, KeepsHeaderAndTheValue) {
     RichDoc doc = docOf({"Osud", "", "úvod", "1. Jednička vede.", "2. Dvojka spojuje.",
                          "11. Mistrovské číslo.", "1.5 nic", "1. Ještě jednička."});
     keepNumberedParagraph(doc, 3, 1);
-    EXPECT_EQ(linesOf(doc), (std::vector<std::string>{"Osud", "", "úvod", "Jednička vede.",
-                                                      "Ještě jednička."}));
+    EXPECT_EQ(linesOf(doc),
+              (std::vector<std::string>{"Osud", "", "úvod", "Jednička vede.", "Ještě jednička."}));
     RichDoc master = docOf({"h", "1. a", "11. Mistr", "22. b"});
     keepNumberedParagraph(master, 1, 11);
     EXPECT_EQ(linesOf(master), (std::vector<std::string>{"h", "Mistr"}));
@@ -137,7 +138,8 @@ TEST(NumberedParagraphs, TheRestKeepsItsStyle) {
     Paragraph p;
     CharStyle bold;
     bold.bold = true;
-    p.runs = {tarvenik::Run{"7. ", bold}, tarvenik::Run{"Sedm", bold}, tarvenik::Run{" je číslo.", {}}};
+    p.runs = {tarvenik::Run{"7. ", bold}, tarvenik::Run{"Sedm", bold},
+              tarvenik::Run{" je číslo.", {}}};
     doc.paragraphs.push_back(p);
     keepNumberedParagraph(doc, 0, 7);
     ASSERT_EQ(doc.paragraphs.size(), 1u);

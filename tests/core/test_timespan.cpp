@@ -54,8 +54,8 @@ TEST(TimeSpan, WordFormsByCount) {
         const char* text;
     };
     // A span of whole years read from 30.12.1899 gives that many years.
-    const Case cases[] = {{0, "0 let "}, {1, "1 rok "}, {3, "3 roky "}, {5, "5 let "},
-                          {21, "21 let "}};
+    const Case cases[] = {
+        {0, "0 let "}, {1, "1 rok "}, {3, "3 roky "}, {5, "5 let "}, {21, "21 let "}};
     for (const Case& c : cases) {
         const DateTime end = at(1900 + c.years, 1, 1);
         const std::string text = spanBreakdown(at(1899, 12, 30), end, 1);
@@ -108,8 +108,9 @@ TEST(TimeSpan, ReportLines) {
     r.selectedName = "Jan Novák";
     r.figures = {"1", "2", "3", "4", "5", "6", "7"};
     r.breakdown = "B";
-    const std::vector<std::string> tail = {"", "Let: 1", "Měsíců: 2", "Týdnů: 3", "Dnů: 4",
-                                           "Hodin: 5", "Minut: 6", "Sekund: 7", "", "B"};
+    const std::vector<std::string> tail = {"",       "Let: 1",   "Měsíců: 2", "Týdnů: 3",
+                                           "Dnů: 4", "Hodin: 5", "Minut: 6",  "Sekund: 7",
+                                           "",       "B"};
     const auto expectLines = [&](SpanChoice choice, std::vector<std::string> head) {
         r.choice = choice;
         head.insert(head.end(), tail.begin(), tail.end());
@@ -131,6 +132,7 @@ TEST(TimeSpan, ReportLines) {
                  "Koncové datum: 23.12.2012 12:22:00", "",
                  "Kolik času je mezi začátkem roku 2000 a koncem světa:"});
     r.customText = "konce světa";
-    expectLines(SpanChoice::CustomUntil, {"Vlastní výpočet", "", "Koncové datum: 23.12.2012 12:22:00",
-                                          "", "Kolik času zbývá do konce světa:"});
+    expectLines(SpanChoice::CustomUntil,
+                {"Vlastní výpočet", "", "Koncové datum: 23.12.2012 12:22:00", "",
+                 "Kolik času zbývá do konce světa:"});
 }

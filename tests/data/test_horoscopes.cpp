@@ -17,7 +17,9 @@ void writeUtf8(const std::filesystem::path& path, const std::string& utf8) {
     std::ofstream(path, std::ios::binary) << encode1250(utf8);
 }
 
-std::filesystem::path u8(const char* s) { return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(s))); }
+std::filesystem::path u8(const char* s) {
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(s)));
+}
 
 } // namespace
 

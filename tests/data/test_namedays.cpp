@@ -74,9 +74,9 @@ TEST(NameDays, NameDayOfName) {
         {"Lena", DayMonth{17, 8}},    // substring, last match wins over Alena
         {"Horymír", DayMonth{29, 2}}, // a name day valid only in leap years
         {"Karel", DayMonth{28, 1}},   // the line that is just the name beats a later "Karel, Karla"
-        {"Xaver", std::nullopt},
-        {"", std::nullopt},           {"SVÁTKY", std::nullopt}, // only the header holds it: no day
-        {"1.", DayMonth{4, 11}}, // the key is part of the line, too: 4.11. is last
+        {"Xaver", std::nullopt},      {"", std::nullopt},
+        {"SVÁTKY", std::nullopt}, // only the header holds it: no day
+        {"1.", DayMonth{4, 11}},  // the key is part of the line, too: 4.11. is last
     };
     for (const Case& c : cases) {
         const auto r = nameDayOfName(dir.path(), c.name);
@@ -90,8 +90,9 @@ TEST(NameDays, NameDayOfName) {
 TEST(NameDays, TheNameItselfBeatsLongerNamesThatContainIt) {
     TempFolder dir;
     writeCalendar(dir, "Svatky.ini",
-                  {"[Svátky]", "22.2.=Petr", "24.6.=Jan", "29.6.=Petr a Pavel", "6.7.=Mistr Jan Hus",
-                   "17.8.=Petra", "24.12.=Adam a Eva, Štědrý den", "27.12.=Žaneta"});
+                  {"[Svátky]", "22.2.=Petr", "24.6.=Jan", "29.6.=Petr a Pavel",
+                   "6.7.=Mistr Jan Hus", "17.8.=Petra", "24.12.=Adam a Eva, Štědrý den",
+                   "27.12.=Žaneta"});
     struct Case {
         const char* name;
         DayMonth expected;

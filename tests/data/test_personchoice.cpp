@@ -15,8 +15,8 @@ RememberedSelection remembered(bool partner, std::string user, std::string partn
 } // namespace
 
 TEST(PersonChoice, RememberedEntriesAreSelected) {
-    const auto c = restoreChoice(kNames, true, false,
-                                 remembered(true, kNames[1], kNames[0]), -1, -1);
+    const auto c =
+        restoreChoice(kNames, true, false, remembered(true, kNames[1], kNames[0]), -1, -1);
     EXPECT_EQ(c, (PersonListChoice{true, 1, 0, true, true}));
 }
 
@@ -24,8 +24,8 @@ TEST(PersonChoice, RememberedTextsThatMatchNothing) {
     // Empty: no choice. Deleted person: the current choice stays (none after a refresh).
     EXPECT_EQ(restoreChoice(kNames, true, true, remembered(false, "", ""), 1, 0),
               (PersonListChoice{false, -1, -1, false, true}));
-    EXPECT_EQ(restoreChoice(kNames, true, true, remembered(true, "Smazaný X 1.1.1990 00:00",
-                                                           "malá eva 1.1.1980 00:00"),
+    EXPECT_EQ(restoreChoice(kNames, true, true,
+                            remembered(true, "Smazaný X 1.1.1990 00:00", "malá eva 1.1.1980 00:00"),
                             -1, 1),
               (PersonListChoice{true, -1, 1, true, true}));
 }

@@ -10,7 +10,9 @@ using tarvenik::test::TempFolder;
 
 namespace {
 
-DateTime date(int y, int m, int d) { return *DateTime::fromDate(y, m, d); }
+DateTime date(int y, int m, int d) {
+    return *DateTime::fromDate(y, m, d);
+}
 
 Person person(std::string first, std::string last, DateTime born, int h = 0, int mi = 0,
               bool exact = false, int sex = 0) {
@@ -36,7 +38,8 @@ TEST(Persons, BirthMomentAddsTheTime) {
 
 TEST(Persons, EvaMalaFileIsByteExact) {
     TempFolder dir;
-    const auto name = writePerson(dir.path(), person("Eva", "Malá", date(1980, 1, 1), 0, 0, false, 1));
+    const auto name =
+        writePerson(dir.path(), person("Eva", "Malá", date(1980, 1, 1), 0, 0, false, 1));
     ASSERT_TRUE(name);
     EXPECT_EQ(*name, "Malá Eva 1.1.1980 00:00");
     EXPECT_EQ(dir.read("Udaje.ini"), "[Mal\xE1 Eva 1.1.1980 00:00]\r\n"
@@ -97,8 +100,9 @@ TEST(Persons, EditingMovesTheSectionToTheEnd) {
 
 TEST(Persons, DefaultsComeFromTheCaller) {
     TempFolder dir;
-    dir.write("Udaje.ini", "[X]\r\nJmeno=Petr\r\nDatum=31.2.1980\r\nCas=25:00:00\r\nPresnyCas=ano\r\n"
-                           "[Y]\r\nPohlavi=žena\r\nPresnyCas=5\r\nCas=7:05\r\n");
+    dir.write("Udaje.ini",
+              "[X]\r\nJmeno=Petr\r\nDatum=31.2.1980\r\nCas=25:00:00\r\nPresnyCas=ano\r\n"
+              "[Y]\r\nPohlavi=žena\r\nPresnyCas=5\r\nCas=7:05\r\n");
     const auto viaDialog = readPerson(dir.path(), "X", kDialogDefault);
     const auto viaReport = readPerson(dir.path(), "x", kReportDefault);
     EXPECT_EQ(viaDialog->firstName, "Petr");
@@ -141,7 +145,8 @@ TEST(Persons, NamesWithBracketsAndLineBreaksRoundTrip) {
     EXPECT_EQ(*listPersons(dir.path()), std::vector<std::string>{*name});
     EXPECT_EQ(*readPerson(dir.path(), *name, kDialogDefault), odd);
 
-    const auto broken = writePerson(dir.path(), person("Jan\r\nPavel", "Nov\nák", date(1990, 6, 1)));
+    const auto broken =
+        writePerson(dir.path(), person("Jan\r\nPavel", "Nov\nák", date(1990, 6, 1)));
     ASSERT_TRUE(broken);
     EXPECT_EQ(*broken, "Nov ák Jan Pavel 1.6.1990 00:00");
     EXPECT_EQ(readPerson(dir.path(), *broken, kDialogDefault)->firstName, "Jan Pavel");

@@ -17,8 +17,8 @@ TEST(DateTime, DaysCountFromTheEpoch) {
         int y, m, d;
         std::int64_t days;
     };
-    const Case cases[] = {{1899, 12, 30, 0}, {1899, 12, 31, 1}, {1900, 1, 1, 2},
-                          {1900, 3, 1, 61}, {2000, 1, 1, 36526}, {1899, 12, 29, -1},
+    const Case cases[] = {{1899, 12, 30, 0},  {1899, 12, 31, 1},      {1900, 1, 1, 2},
+                          {1900, 3, 1, 61},   {2000, 1, 1, 36526},    {1899, 12, 29, -1},
                           {1, 1, 1, -693593}, {9999, 12, 31, 2958465}};
     for (const Case& c : cases) {
         EXPECT_EQ(date(c.y, c.m, c.d).dayNumber(), c.days) << c.y << "-" << c.m << "-" << c.d;
@@ -53,10 +53,10 @@ TEST(DateTime, RejectsImpossibleDates) {
 }
 
 TEST(DateTime, WeekdayMondayFirst) {
-    EXPECT_EQ(date(1899, 12, 30).dayOfWeek(), 6);   // Saturday
-    EXPECT_EQ(date(2026, 12, 7).dayOfWeek(), 1);    // Monday
-    EXPECT_EQ(date(2026, 12, 13).dayOfWeek(), 7);   // Sunday
-    EXPECT_EQ(date(1, 1, 1).dayOfWeek(), 1);        // proleptic Gregorian: a Monday
+    EXPECT_EQ(date(1899, 12, 30).dayOfWeek(), 6); // Saturday
+    EXPECT_EQ(date(2026, 12, 7).dayOfWeek(), 1);  // Monday
+    EXPECT_EQ(date(2026, 12, 13).dayOfWeek(), 7); // Sunday
+    EXPECT_EQ(date(1, 1, 1).dayOfWeek(), 1);      // proleptic Gregorian: a Monday
     EXPECT_EQ(date(1899, 12, 25).dayOfWeek(), 1);
 }
 
@@ -74,8 +74,8 @@ TEST(DateTime, CzechForms) {
 TEST(DateTime, ParsesShortDates) {
     EXPECT_EQ(DateTime::parseShortDate("24.12.1975"), date(1975, 12, 24));
     EXPECT_EQ(DateTime::parseShortDate(" 01.02.2000 "), date(2000, 2, 1));
-    for (const char* bad : {"", "1.1.", "1.1.80", "29.2.2001", "32.1.2000", "1.13.2000",
-                            "1-1-2000", "1.1.2000x", "a.b.cccc", "1.1.12345"}) {
+    for (const char* bad : {"", "1.1.", "1.1.80", "29.2.2001", "32.1.2000", "1.13.2000", "1-1-2000",
+                            "1.1.2000x", "a.b.cccc", "1.1.12345"}) {
         EXPECT_FALSE(DateTime::parseShortDate(bad)) << bad;
     }
 }

@@ -10,9 +10,13 @@ using tarvenik::test::TempFolder;
 
 namespace {
 
-IniDocument doc(const std::string& utf8) { return IniDocument::fromBytes(encode1250(utf8)); }
+IniDocument doc(const std::string& utf8) {
+    return IniDocument::fromBytes(encode1250(utf8));
+}
 
-std::string text(const IniDocument& d) { return decode1250(d.toBytes()); }
+std::string text(const IniDocument& d) {
+    return decode1250(d.toBytes());
+}
 
 } // namespace
 
@@ -26,8 +30,9 @@ TEST(Ini, ReadsWithCaseBlindSectionsAndKeys) {
 }
 
 TEST(Ini, ReadingTrimsBlanksAndOnePairOfQuotes) {
-    const IniDocument d = doc("[S]\n  a  =  x y  \nb=\"q\"\nc='q'\nd=\"'q'\"\ne=\"q'\nf=\"\ng= \"\" \n"
-                              "h=a=b\n");
+    const IniDocument d =
+        doc("[S]\n  a  =  x y  \nb=\"q\"\nc='q'\nd=\"'q'\"\ne=\"q'\nf=\"\ng= \"\" \n"
+            "h=a=b\n");
     EXPECT_EQ(d.value("S", "a"), "x y");
     EXPECT_EQ(d.value("S", "b"), "q");
     EXPECT_EQ(d.value("S", "c"), "q");
@@ -83,9 +88,9 @@ TEST(Ini, WriteReplacesInPlaceAppendsToSectionOrAddsSection) {
 }
 
 TEST(Ini, EveryValueRoundTrips) {
-    const std::string values[] = {"plain", "\"quoted\"", "'single'", "\"", "''", " lead",
-                                  "trail ", "  ", "", "a=b", "\"mixed'", "[x]", ";not a comment",
-                                  "Žluťoučký kůň"};
+    const std::string values[] = {
+        "plain", "\"quoted\"", "'single'", "\"",       "''",  " lead",          "trail ",
+        "  ",    "",           "a=b",      "\"mixed'", "[x]", ";not a comment", "Žluťoučký kůň"};
     IniDocument d;
     int i = 0;
     for (const std::string& v : values) {

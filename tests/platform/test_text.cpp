@@ -109,8 +109,8 @@ TEST(Numbers, HalfToEven) {
     struct Case {
         double in, out;
     };
-    const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2},
-                          {2.4999, 2}, {2.5001, 3}, {-0.5, -0.0}};
+    const Case cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},    {3.5, 4},
+                          {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-0.5, -0.0}};
     for (const Case& c : cases) {
         EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
     }

@@ -29,8 +29,7 @@ namespace {
 
 // Runs `step` on the modal window of type T as soon as it is shown (windows that compute
 // before they show, like the report, take a moment).
-template <class T>
-void whenShown(std::function<void(T*)> step, int triesLeft = 500) {
+template <class T> void whenShown(std::function<void(T*)> step, int triesLeft = 500) {
     QTimer::singleShot(10, [step, triesLeft] {
         if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
             step(window);

@@ -29,8 +29,7 @@ namespace {
 const QDateTime kNow(QDate(2026, 12, 8), QTime(10, 0));
 
 // Runs `step` on the next modal dialog of type T once it is shown.
-template <class T>
-void whenShown(std::function<void(T*)> step) {
+template <class T> void whenShown(std::function<void(T*)> step) {
     QTimer::singleShot(0, [step] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
@@ -82,7 +81,8 @@ private slots:
 
     void listsAreSortedTheCzechWay() {
         Fixture f;
-        for (const char* last : {"Šťastný", "Čech", "Svoboda", "Cyril", "Adam", "Chalupa", "Hora"}) {
+        for (const char* last :
+             {"Šťastný", "Čech", "Svoboda", "Cyril", "Adam", "Chalupa", "Hora"}) {
             QVERIFY(writePerson(f.dir.path(), makePerson("X", last, 1980, 1, 1)));
         }
         auto dlg = f.open();
@@ -90,8 +90,8 @@ private slots:
         for (int i = 0; i < dlg->ComBoxUdaje->count(); ++i) {
             names << dlg->ComBoxUdaje->itemText(i).section(QLatin1Char(' '), 0, 0);
         }
-        QCOMPARE(names, (QStringList{"Adam", "Cyril", "Čech", "Hora", "Chalupa", "Svoboda",
-                                     "Šťastný"}));
+        QCOMPARE(names,
+                 (QStringList{"Adam", "Cyril", "Čech", "Hora", "Chalupa", "Svoboda", "Šťastný"}));
     }
 
     void partnerTickedWithoutPartnerStillRemembers() {
@@ -136,7 +136,8 @@ private slots:
         Fixture f;
         f.settings.Pamatovat = true;
         QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
-        QVERIFY(writeRememberedSelection(f.dir.path(), {false, "Smazaná Osoba 1.1.1990 00:00", ""}));
+        QVERIFY(
+            writeRememberedSelection(f.dir.path(), {false, "Smazaná Osoba 1.1.1990 00:00", ""}));
         auto dlg = f.open();
         QCOMPARE(dlg->ComBoxUdaje->currentIndex(), -1);
         QVERIFY(!dlg->ChkBoxPartner->isChecked());
@@ -205,8 +206,8 @@ private slots:
         auto dlg = f.open();
         whenShown<TFrmCoCo>([](TFrmCoCo* chooser) {
             QCOMPARE(chooser->windowTitle(), QStringLiteral("Co chcete upravit?"));
-            chooser->ComBoxUdaje->setCurrentIndex(
-                chooser->ComBoxUdaje->findText(QStringLiteral("Nová=k Č Jan [ml.] 5.3.1975 07:05")));
+            chooser->ComBoxUdaje->setCurrentIndex(chooser->ComBoxUdaje->findText(
+                QStringLiteral("Nová=k Č Jan [ml.] 5.3.1975 07:05")));
             whenShown<TFrmPridat>([](TFrmPridat* form) {
                 QCOMPARE(form->windowTitle(), QStringLiteral("Tarvenik :: upravit údaje"));
                 QVERIFY(form->ChkPresnyCas->isChecked());

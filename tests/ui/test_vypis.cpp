@@ -12,7 +12,6 @@
 
 #include <QDateTimeEdit>
 #include <QGroupBox>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -30,7 +30,9 @@ namespace {
 
 const QDateTime kNow(QDate(2026, 12, 8), QTime(10, 0));
 
-std::filesystem::path u8(const std::string& s) { return std::filesystem::path(std::u8string(s.begin(), s.end())); }
+std::filesystem::path u8(const std::string& s) {
+    return std::filesystem::path(std::u8string(s.begin(), s.end()));
+}
 
 void writeText(const std::filesystem::path& file, const std::vector<std::string>& lines) {
     RichDoc doc;
@@ -63,7 +65,8 @@ struct Fixture {
         writeList(dir.path() / "Svatky.ini", "[Svátky]\r\n5.3.=Miroslav\r\n24.12.=Adam a Eva\r\n");
         // Empty names files: every first name gets the substitute record, without an error.
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            writeList(dir.path() / "Data" / u8("Jména") / u8(std::string("Jména") + letter + ".dat"), "");
+            writeList(
+                dir.path() / "Data" / u8("Jména") / u8(std::string("Jména") + letter + ".dat"), "");
         }
     }
 
@@ -74,14 +77,16 @@ struct Fixture {
     }
 
     std::unique_ptr<TFrmVypis> open(const char* user, const char* partner = nullptr) {
-        return std::make_unique<TFrmVypis>(
-            nullptr, fromPath(dir.path()) + QLatin1Char('/'), QString::fromUtf8(user),
-            partner ? QString::fromUtf8(partner) : QString(), partner != nullptr,
-            [] { return kNow; });
+        return std::make_unique<TFrmVypis>(nullptr, fromPath(dir.path()) + QLatin1Char('/'),
+                                           QString::fromUtf8(user),
+                                           partner ? QString::fromUtf8(partner) : QString(),
+                                           partner != nullptr, [] { return kNow; });
     }
 };
 
-QString viewText(TFrmVypis& v) { return toQ(plainText(v.RichEdit1->richDoc())); }
+QString viewText(TFrmVypis& v) {
+    return toQ(plainText(v.RichEdit1->richDoc()));
+}
 
 QStringList tabs(TFrmVypis& v) {
     QStringList out;
@@ -105,9 +110,9 @@ private slots:
         for (QWidget* w : std::initializer_list<QWidget*>{
                  v->RadBtnPartner, v->RadBtnRozdil, v->BtnSlunecni2, v->BtnAscendent2,
                  v->BtnMesicni2, v->BtnCinsky2, v->BtnCisarsky2, v->BtnKeltsky2, v->BtnEgyptsky2,
-                 v->BtnCyklicky2, v->BtnIndiansky2, v->BtnPravdivy2, v->BtnIndicky2,
-                 v->BtnAztecky2, v->BtnCikansky2, v->BtnSlunecniPartnersky,
-                 v->BtnCinskyPartnersky, v->RadBtnNumeroPartner, v->RadBtnBiorytmyPartner}) {
+                 v->BtnCyklicky2, v->BtnIndiansky2, v->BtnPravdivy2, v->BtnIndicky2, v->BtnAztecky2,
+                 v->BtnCikansky2, v->BtnSlunecniPartnersky, v->BtnCinskyPartnersky,
+                 v->RadBtnNumeroPartner, v->RadBtnBiorytmyPartner}) {
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         }
         QVERIFY(v->BtnJaponskyPartnersky->isEnabled());
@@ -117,7 +122,8 @@ private slots:
         const auto messages = f.dialogs.callsOf(QStringLiteral("message"));
         QCOMPARE(messages.size(), std::size_t{1});
         QCOMPARE(messages[0].text,
-                 QStringLiteral("Pokud nezadáte přesný čas narození,\r        nelze vypočítat Ascendent!"));
+                 QStringLiteral(
+                     "Pokud nezadáte přesný čas narození,\r        nelze vypočítat Ascendent!"));
         QCOMPARE(v->icouzivatel->pixmap().toImage(), v->obrzena->pixmap().toImage());
         QCOMPARE(v->LblJmeno->text(), QStringLiteral("Adam Novák - středa, 5.3.1975"));
     }
@@ -212,7 +218,8 @@ private slots:
         v->RadBtnTvoje->click();
         QVERIFY(!v->RadBtnDalsiSvatek->isEnabled());
         QVERIFY(v->RadBtnZivot->isChecked());
-        QVERIFY(viewText(*v).startsWith(QStringLiteral("Zbyhněv Malý\n\nDatum narození: 1.1.1980")));
+        QVERIFY(
+            viewText(*v).startsWith(QStringLiteral("Zbyhněv Malý\n\nDatum narození: 1.1.1980")));
     }
 
     void ageDifferenceIsTheSameForEitherPerson() {
@@ -252,7 +259,8 @@ private slots:
         QStringList lines = viewText(*v).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 7 + 32); // header and 8.12.2026 to 8.1.2027
         QCOMPARE(lines[2], QStringLiteral(" Jméno: Jan"));
-        QCOMPARE(lines[7], QStringLiteral("08.12.2026 - Fyzička:    0%, Psychika:   97%, Inteligence:  -54%"));
+        QCOMPARE(lines[7], QStringLiteral(
+                               "08.12.2026 - Fyzička:    0%, Psychika:   97%, Inteligence:  -54%"));
         v->BiorytmyDoDate->setDateTime(kNow.addDays(-1));
         v->BtnBiorytmyPocitat->click();
         lines = viewText(*v).split(QLatin1Char('\n'));

@@ -43,7 +43,8 @@ private slots:
                              names[(i + 1) % names.size()], true);
             for (QPushButton* b : report.findChildren<QPushButton*>()) {
                 if (!b->objectName().startsWith(QLatin1String("Btn")) || !b->isEnabled() ||
-                    b == report.BtnNastaveni || b->objectName().startsWith(QLatin1String("BtnBio"))) {
+                    b == report.BtnNastaveni ||
+                    b->objectName().startsWith(QLatin1String("BtnBio"))) {
                     continue;
                 }
                 b->click();
@@ -61,7 +62,8 @@ private slots:
             }
         }
         QVERIFY(shown > 150);
-        QVERIFY(dialogs.callsOf(QStringLiteral("message")).size() <= 4); // the Aztec/ascendant notes
+        QVERIFY(dialogs.callsOf(QStringLiteral("message")).size() <=
+                4); // the Aztec/ascendant notes
     }
 };
 

@@ -2,9 +2,10 @@
 // the folder given on the command line, for looking at what a person sees. The windows
 // work on a scratch application folder with a small name-day calendar, so nothing real is
 // read or written. Later windows add a line to kShots.
+#include "data/persons.h"
 #include "platform/text.h"
 #include "ui/Dialogs.h"
-#include "data/persons.h"
+#include "ui/RichView.h"
 #include "ui/TabStrip.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitCoCo.h"
@@ -15,22 +16,21 @@
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
-#include "ui/RichView.h"
 #include "ui/qtext.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QComboBox>
 #include <QImage>
 #include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -141,8 +141,9 @@ int main(int argc, char* argv[]) {
          }},
         {"coco.png",
          [](TFrmHlavni& m) {
-             auto* d = new TFrmCoCo(&m, {QStringLiteral("---- SMAZAT VŠE ----"),
-                                         QStringLiteral("Malá Eva 15.4.1990 00:00")},
+             auto* d = new TFrmCoCo(&m,
+                                    {QStringLiteral("---- SMAZAT VŠE ----"),
+                                     QStringLiteral("Malá Eva 15.4.1990 00:00")},
                                     QStringLiteral("Co chcete smazat?"), QStringLiteral("Smazat"));
              d->setAttribute(Qt::WA_DeleteOnClose);
              d->show();
