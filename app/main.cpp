@@ -9,8 +9,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The name only: a display name would be appended to every title the window system
+    // shows ("Tarvenik :: Výpis výpočtu — Tarvenik").
     QApplication::setApplicationName(QStringLiteral("Tarvenik"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvenik"));
     // Czech buttons in Qt's own dialogs (file dialog, message boxes) where the system has
     // Qt's translations; without them those few words stay English.
     QTranslator qtCzech;
