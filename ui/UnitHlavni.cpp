@@ -53,6 +53,8 @@ constexpr bool kHasOstatni = false;     // other calculators
 constexpr bool kHasAktualizace = false; // update check
 constexpr bool kHasOProgramu = true;    // about box
 
+constexpr int kStatusBarHeight = 19;
+
 const char* const kHelpMissing = "Soubor nebyl nalezen, prosim preinstalujte aplikaci.";
 
 // Tooltips appear almost at once and stay while the pointer rests on the control.
@@ -124,9 +126,10 @@ TFrmHlavni::TFrmHlavni(const QString& appFolder, Clock clock, QWidget* parent)
 }
 
 void TFrmHlavni::buildControls() {
+    // The client area is 362 x 180 with the status bar; this is the part above it.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
-    client->setMinimumSize(362, 180);
+    client->setMinimumSize(362, 180 - kStatusBarHeight);
     auto* stack = new QStackedLayout(client);
     stack->setStackingMode(QStackedLayout::StackAll);
 
@@ -139,7 +142,7 @@ void TFrmHlavni::buildControls() {
     auto* buttons = new QWidget(client);
     buttons->setObjectName(QStringLiteral("Buttons"));
     auto* grid = new QGridLayout(buttons);
-    grid->setContentsMargins(25, 16, 40, 31);
+    grid->setContentsMargins(25, 16, 40, 12);
     grid->setHorizontalSpacing(57);
     grid->setVerticalSpacing(2);
     grid->setRowMinimumHeight(1, 25);
@@ -185,17 +188,18 @@ void TFrmHlavni::buildControls() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setMinimumHeight(19);
-    const int widths[3] = {150, 62, 150};
+    StatusBar1->setFixedHeight(kStatusBarHeight);
     const char* initial[3] = {"Dnes je ", "00:00:00", "Svátek má: "};
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new QLabel(QString::fromUtf8(initial[i]), StatusBar1);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_panels[i]->setAlignment(Qt::AlignCenter);
-        m_panels[i]->setMinimumWidth(widths[i]);
         StatusBar1->addWidget(m_panels[i], i == 2 ? 1 : 0);
     }
-    // A long list of names must not widen the fixed window; the full text is in the tooltip.
+    m_panels[0]->setMinimumWidth(150);
+    m_panels[1]->setMinimumWidth(62);
+    // The names take what the status bar's own gaps leave of the window's width; a long
+    // list must not widen the fixed window, the full text is in the tooltip.
     m_panels[2]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setStatusBar(StatusBar1);
 

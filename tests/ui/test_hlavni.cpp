@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -143,6 +145,26 @@ private slots:
                  (QStringList{"Domovská stránka", "-", "Zjistit novou verzi"}));
         QCOMPARE(w.size(), w.minimumSize()); // fixed size
         QCOMPARE(w.size(), w.maximumSize());
+    }
+
+    void clientAreaHoldsTheButtonsAndTheStatusBar() {
+        TempFolder dir;
+        DialogRecorder dialogs;
+        TFrmHlavni w(folderOf(dir), fixedClock(2026, 12, 8));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The client area is everything under the menu bar: 362 x 180, the 19 px status bar
+        // at its bottom, the picture and buttons filling the rest.
+        const QRect client = w.centralWidget()->geometry();
+        const QRect status = w.StatusBar1->geometry();
+        QCOMPARE(client.top(), w.menuBar()->geometry().bottom() + 1);
+        QCOMPARE(QSize(w.width(), w.height() - client.top()), QSize(362, 180));
+        QCOMPARE(status, QRect(0, w.height() - 19, 362, 19));
+        QCOMPARE(client.bottom() + 1, status.top());
+        QCOMPARE(client.width(), 362);
+        // Nothing sticks out below the lowest buttons into the status bar.
+        QVERIFY(w.BtnSny->mapTo(&w, QPoint(0, w.BtnSny->height())).y() <= status.top());
+        QCOMPARE(w.BtnSny->geometry().top(), w.BtnOstatni->geometry().top());
     }
 
     void citatyIsAPlainMessageOnly() {
