@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace tarvenik {
@@ -284,11 +285,37 @@ std::string_view trimBlanks(std::string_view s) {
 }
 
 std::string czechNumber(double value) {
-    std::array<char, 64> buf{};
-    const auto res =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
-    std::string out(buf.data(), res.ptr);
-    std::replace(out.begin(), out.end(), '.', ',');
+    // Rounded to 15 significant digits ("-1.23456789123457e+08"); the digits are then set
+    // around the decimal comma by the exponent, so no exponent is ever shown.
+    std::array<char, 32> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::scientific, 14);
+    const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    const std::size_t e = sci.find('e');
+    if (e == std::string_view::npos) {
+        return std::string(sci); // inf, nan
+    }
+    int exponent = 0;
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), res.ptr, exponent);
+    const bool negative = sci.front() == '-';
+    std::string digits;
+    std::copy_if(sci.begin() + (negative ? 1 : 0), sci.begin() + static_cast<std::ptrdiff_t>(e),
+                 std::back_inserter(digits), [](char c) { return c != '.'; });
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.empty()) {
+        return "0";
+    }
+    std::string out = negative ? "-" : "";
+    const int point = exponent + 1; // digits before the comma
+    const auto width = static_cast<int>(digits.size());
+    if (point <= 0) {
+        out += "0," + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else if (point >= width) {
+        out += digits + std::string(static_cast<std::size_t>(point - width), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(point)) + ',' +
+               digits.substr(static_cast<std::size_t>(point));
+    }
     return out;
 }
 

@@ -41,7 +41,9 @@ std::string cutChars(std::string_view utf8, std::size_t n);
 // Blanks (space, tab, CR, LF) removed at both ends.
 std::string_view trimBlanks(std::string_view s);
 
-// Shortest general form with at most 15 significant digits, decimal comma: 2.5 -> "2,5".
+// Plain decimal form rounded to 15 significant digits, without trailing zeros or an
+// exponent, with a decimal comma: 2.5 -> "2,5", 0.00009 -> "0,00009", 1e20 ->
+// "100000000000000000000".
 std::string czechNumber(double value);
 
 // To the nearest integer, a half to the even neighbour: 2.5 -> 2, 3.5 -> 4, -2.5 -> -2.

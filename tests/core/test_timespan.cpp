@@ -48,6 +48,14 @@ TEST(TimeSpan, FiguresAreSymmetric) {
     EXPECT_EQ(spanFigures(at(2000, 1, 1), at(2000, 1, 1, 12))[3], "0,5");
 }
 
+TEST(TimeSpan, ShortSpansAreWrittenOutWithoutAnExponent) {
+    // Half an hour before a birthday: 1/17532 of a year.
+    const auto figures = spanFigures(at(2026, 3, 5, 6, 35), at(2026, 3, 5, 7, 5));
+    EXPECT_EQ(figures, (std::array<std::string, 7>{"0,0000570385580652521", "0,000684462696783025",
+                                                   "0,00297619047619048", "0,0208333333333333",
+                                                   "0,5", "30", "1800"}));
+}
+
 TEST(TimeSpan, WordFormsByCount) {
     struct Case {
         int years;
