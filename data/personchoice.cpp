@@ -21,14 +21,14 @@ PersonListChoice restoreChoice(const std::vector<std::string>& names, bool pamat
                                bool loadedPartner, const RememberedSelection& remembered,
                                int currentUser, int currentPartner) {
     PersonListChoice c;
+    // The partner option is set first: left unticked, it takes the partner list's choice
+    // away, so a remembered partner that matches nothing leaves no choice behind.
+    c.partnerTicked = pamatovat ? remembered.PartnerZAP : loadedPartner;
     c.user = currentUser;
-    c.partner = currentPartner;
+    c.partner = c.partnerTicked ? currentPartner : -1;
     if (pamatovat) {
-        c.partnerTicked = remembered.PartnerZAP;
-        c.user = rememberedIndex(names, remembered.Uzivatel, currentUser);
-        c.partner = rememberedIndex(names, remembered.Partner, currentPartner);
-    } else {
-        c.partnerTicked = loadedPartner;
+        c.user = rememberedIndex(names, remembered.Uzivatel, c.user);
+        c.partner = rememberedIndex(names, remembered.Partner, c.partner);
     }
     c.partnerListEnabled = c.partnerTicked;
     c.editDeleteEnabled = !names.empty();

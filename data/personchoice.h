@@ -24,10 +24,10 @@ struct PersonListChoice {
     bool operator==(const PersonListChoice&) const = default;
 };
 
-// NactiPamatovat. With remembering on, the partner option follows the remembered
-// PartnerZAP and each list selects its remembered entry: an empty remembered text leaves
-// the list without a choice, a text equal to no entry keeps the current choice. Otherwise
-// the partner option follows the loaded default.
+// NactiPamatovat. The partner option follows the remembered PartnerZAP with remembering
+// on, the loaded default otherwise; an unticked option clears the partner list's choice.
+// Then, with remembering on, each list selects its remembered entry: an empty remembered
+// text leaves the list without a choice, a text equal to no entry keeps the current choice.
 PersonListChoice restoreChoice(const std::vector<std::string>& names, bool pamatovat,
                                bool loadedPartner, const RememberedSelection& remembered,
                                int currentUser, int currentPartner);

@@ -37,6 +37,30 @@ TEST(PersonChoice, WithoutRememberingTheDefaultPartnerOptionApplies) {
               (PersonListChoice{false, -1, -1, false, false}));
 }
 
+TEST(PersonChoice, AnUntickedPartnerOptionKeepsNoPartner) {
+    // After a cancelled add, edit or delete the lists still hold the user's picks; the
+    // partner option is restored first and, left unticked, takes the partner away.
+    struct Case {
+        bool pamatovat, loadedPartner;
+        RememberedSelection remembered;
+        int partner;
+    };
+    const Case cases[] = {
+        {true, true, remembered(false, kNames[1], ""), -1},
+        {true, true, remembered(false, kNames[1], "Smazaný X 1.1.1990 00:00"), -1},
+        {false, false, remembered(true, "", kNames[0]), -1},
+        {true, false, remembered(true, kNames[1], "Smazaný X 1.1.1990 00:00"), 1}, // ticked
+        {false, true, {}, 1},
+        {true, true, remembered(false, "", kNames[0]), 0}, // remembered entries still apply
+    };
+    for (const Case& c : cases) {
+        const auto choice = restoreChoice(kNames, c.pamatovat, c.loadedPartner, c.remembered, 0, 1);
+        EXPECT_EQ(choice.partner, c.partner)
+            << c.pamatovat << c.loadedPartner << " " << c.remembered.Partner;
+        EXPECT_EQ(choice.partnerListEnabled, choice.partnerTicked);
+    }
+}
+
 TEST(PersonChoice, ConfirmationRules) {
     EXPECT_TRUE(selectionComplete(false, true, false));
     EXPECT_TRUE(selectionComplete(true, true, true));

@@ -132,6 +132,24 @@ private slots:
         QVERIFY(again->ChkBoxPartner->isChecked());
     }
 
+    void cancelledAddLeavesNoPartnerBehindAnUntickedOption() {
+        Fixture f; // no remembering, the partner option off by default
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        QVERIFY(writePerson(f.dir.path(), makePerson("Eva", "Malá", 1980, 1, 1, 1)));
+        auto dlg = f.open();
+        dlg->ChkBoxPartner->setChecked(true);
+        dlg->ComBoxUdaje->setCurrentIndex(1);
+        dlg->ComBoxUdaje2->setCurrentIndex(0);
+        whenShown<TFrmPridat>([](TFrmPridat* form) { form->BtnZrusit->click(); });
+        dlg->BtnPridat->click();
+        // The option is unticked again, and with it the partner is gone.
+        QVERIFY(!dlg->ChkBoxPartner->isChecked());
+        QVERIFY(!dlg->ComBoxUdaje2->isEnabled());
+        QCOMPARE(dlg->ComBoxUdaje2->currentIndex(), -1);
+        QCOMPARE(dlg->partnerRecordName(), QString());
+        QCOMPARE(dlg->userRecordName(), QStringLiteral("Novák Jan 5.3.1975 00:00"));
+    }
+
     void rememberedPersonThatWasDeletedIsNotChosen() {
         Fixture f;
         f.settings.Pamatovat = true;
