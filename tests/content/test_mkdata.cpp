@@ -2,9 +2,11 @@
 // form, and each fault is reported at its source line.
 #include "tools/mkdata/markup.h"
 #include "tools/mkdata/sources.h"
+#include "tools/mkdata/stale.h"
 
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
+#include "tests/tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -179,4 +181,35 @@ TEST(MkdataMarkup, WrittenRtfReadsBackToTheSameDocument) {
     const auto back = readRtf(writeRtf(doc));
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, doc);
+}
+
+TEST(MkdataStale, RemovesWhatNoSourceProducesOnlyInItsOwnFolders) {
+    tarvenik::test::TempFolder app;
+    namespace fs = std::filesystem;
+    for (const char* folder : {"Data/Horoskopy/Sluneční", "Data/Horoskopy/Zrušený/Prázdný"}) {
+        fs::create_directories(app / folder);
+    }
+    for (const char* file :
+         {"tarvenik", "Udaje.ini", "Tarvenik.ini", "literatura.txt", "Svatky.ini", "Data/abu.txt",
+          "Data/stary.rtf", "Data/Horoskopy/Sluneční/Beran.rtf", "Data/Horoskopy/Sluneční/Lev.rtf",
+          "Data/Horoskopy/Zrušený/tabs.txt"}) {
+        app.write(file, "x");
+    }
+    const std::set<fs::path> produced = {"Svatky.ini", "Data/abu.txt",
+                                         "Data/Horoskopy/Sluneční/Beran.rtf"};
+    const auto removed = removeStaleOutputs(app.path(), produced);
+    ASSERT_TRUE(removed) << removed.error().text();
+    const std::set<fs::path> gone(removed->begin(), removed->end());
+    EXPECT_EQ(gone,
+              (std::set<fs::path>{"Data/stary.rtf", "Data/Horoskopy/Sluneční/Lev.rtf",
+                                  "Data/Horoskopy/Zrušený/tabs.txt",
+                                  "Data/Horoskopy/Zrušený/Prázdný", "Data/Horoskopy/Zrušený"}));
+    // The application folder itself is not the generator's alone: its other files stay.
+    for (const char* kept : {"tarvenik", "Udaje.ini", "Tarvenik.ini", "literatura.txt",
+                             "Svatky.ini", "Data/abu.txt", "Data/Horoskopy/Sluneční/Beran.rtf"}) {
+        EXPECT_TRUE(fs::exists(app / kept)) << kept;
+    }
+    EXPECT_FALSE(fs::exists(app / "Data/Horoskopy/Zrušený"));
+    // A second run finds nothing more to remove.
+    EXPECT_TRUE(removeStaleOutputs(app.path(), produced)->empty());
 }

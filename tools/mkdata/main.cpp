@@ -4,13 +4,15 @@
 // and INI files become Windows-1250 with CR LF, name sources fixed-size records, dream
 // sources the dream letter files, ".text" markup RTF, and pictures are copied. Every
 // source is checked first; any fault is printed as "file:line: error: reason" and nothing
-// is written, so a broken source fails the build instead of shipping.
+// is written, so a broken source fails the build instead of shipping. Files of earlier runs
+// that no source produces any more are removed from the data folders.
 
 #include "platform/atomicfile.h"
 #include "platform/rtfwriter.h"
 #include "platform/text.h"
 #include "tools/mkdata/markup.h"
 #include "tools/mkdata/sources.h"
+#include "tools/mkdata/stale.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -171,5 +173,20 @@ int main(int argc, char** argv) {
     }
     gen.warnMissingLetters(gen.nameLetters, "names");
     gen.warnMissingLetters(gen.dreamLetters, "dreams");
-    return gen.writeAll(argv[2]) ? 0 : 1;
+    if (!gen.writeAll(argv[2])) {
+        return 1;
+    }
+    std::set<fs::path> produced;
+    for (const auto& [rel, bytes] : gen.outputs) {
+        produced.insert(rel);
+    }
+    const auto removed = removeStaleOutputs(argv[2], produced);
+    if (!removed) {
+        std::fprintf(stderr, "mkdata: error: %s\n", removed.error().text().c_str());
+        return 1;
+    }
+    for (const fs::path& rel : *removed) {
+        std::printf("mkdata: removed %s, no source produces it any more\n", rel.c_str());
+    }
+    return 0;
 }
