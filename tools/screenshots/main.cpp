@@ -19,6 +19,7 @@
 #include "ui/qtext.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -126,6 +127,7 @@ int main(int argc, char* argv[]) {
                  [] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5)); });
              d->setAttribute(Qt::WA_DeleteOnClose);
              d->ComBoxUdaje->setCurrentIndex(1);
+             d->ChkBoxPartner->setChecked(true); // a partner is chosen with the option ticked
              d->ComBoxUdaje2->setCurrentIndex(0);
              d->show();
              return static_cast<QWidget*>(d);
