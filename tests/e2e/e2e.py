@@ -14,6 +14,7 @@ Controls are reached with the keyboard in each window's tab order, as the commen
 """
 
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -30,7 +31,6 @@ class Tarvenik:
     """The program on a scratch copy of its folder."""
 
     def __init__(self, desktop, app_dir, scratch):
-        self.desktop = desktop
         self.folder = Path(scratch) / "app"
         shutil.copytree(app_dir, self.folder, symlinks=True,
                         ignore=shutil.ignore_patterns("Udaje.ini", "Tarvenik.ini"))
@@ -42,7 +42,10 @@ class Tarvenik:
         return (self.folder / name).read_bytes()
 
     def wait_exit(self, timeout=10.0):
-        code = self.process.wait(timeout=timeout)
+        try:
+            code = self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program still runs {timeout} s after quitting") from None
         if code != 0:
             raise Failure(f"the program ended with exit code {code}")
 
@@ -59,14 +62,16 @@ def expect(what, seen, wanted):
 
 
 def wait_for_change(ui, window, before, what, timeout=5.0):
-    """The window's image once it differs from `before`."""
+    """The window's image once it differs from `before` and has stopped changing."""
     deadline = time.monotonic() + timeout
+    last = before
     while True:
         now = ui.image(window)
-        if now != before:
+        if now == last and now != before:
             return now
         if time.monotonic() > deadline:
             raise Failure(f"{what}: the window did not change within {timeout} s")
+        last = now
         time.sleep(0.05)
 
 
@@ -134,8 +139,9 @@ def acknowledge(ui, title):
 def visit_pages(ui, report):
     """Shows each of the four pages once; each looks different. Ends on the first page."""
     # The text view has the focus first; the next tab is the page tabs.
+    before = ui.image(report)
     ui.keys("Tab")
-    images = [ui.image(report)]
+    images = [wait_for_change(ui, report, before, "focus on the page tabs")]
     for _ in range(3):
         ui.keys("Right")
         images.append(wait_for_change(ui, report, images[-1], "next page"))
