@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 using namespace tarvenik;
@@ -117,6 +118,25 @@ void checkCalendar(NameDayFile file) {
     EXPECT_TRUE(faults.list.empty()) << path << ": " << faults.text();
 }
 
+// The items of a list field: "Karla, Karolína"; "---" holds none.
+std::vector<std::string> listItems(const std::string& list) {
+    std::vector<std::string> items;
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string item(trimBlanks(std::string_view(list).substr(start, comma - start)));
+        if (!item.empty() && item != "---") {
+            items.push_back(item);
+        }
+        start = comma + 1;
+    }
+    return items;
+}
+
+bool listHas(const std::string& list, const std::string& item) {
+    const auto items = listItems(list);
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
 } // namespace
 
 TEST(ContentNames, AllLetterFilesExistAndParse) {
@@ -197,6 +217,50 @@ TEST(ContentNames, EveryCalendarNameFindsItsOwnNameDay) {
     EXPECT_TRUE(faults.list.empty()) << faults.text();
 }
 
+TEST(ContentNames, RecordsKeepTheEditorialRules) {
+    Faults readFaults;
+    const std::vector<NameRecord> records = allNameRecords(readFaults);
+    ASSERT_TRUE(readFaults.list.empty()) << readFaults.text();
+    std::map<std::string, const NameRecord*> byName;
+    for (const NameRecord& r : records) {
+        byName.emplace(r.name, &r);
+    }
+    const auto daysOf = calendarDaysOfNames();
+    // Each rule gives what the record does wrong, or nothing.
+    using Rule = std::function<std::string(const NameRecord&)>;
+    const std::pair<const char*, Rule> rules[] = {
+        {"own name among other forms",
+         [](const NameRecord& r) { return listHas(r.otherForms, r.name) ? r.otherForms : ""; }},
+        {"\"cizí kalendář\" for a name of the civil calendar",
+         [&](const NameRecord& r) {
+             return r.calendar == "cizí kalendář" && daysOf.contains(r.name) ? daysOf.at(r.name)[0]
+                                                                             : "";
+         }},
+        {"usage \"vyjímečně\"",
+         [](const NameRecord& r) { return r.usage == "vyjímečně" ? r.usage : ""; }},
+        {"a counterpart whose record does not name this one back",
+         [&](const NameRecord& r) {
+             std::string wrong;
+             for (const std::string& other : listItems(r.counterpart)) {
+                 const auto found = byName.find(other);
+                 if (found != byName.end() && !listHas(found->second->counterpart, r.name)) {
+                     wrong += other + " (" + found->second->counterpart + ") ";
+                 }
+             }
+             return wrong;
+         }},
+    };
+    for (const auto& [rule, wrongIn] : rules) {
+        Faults faults;
+        for (const NameRecord& r : records) {
+            if (const std::string wrong = wrongIn(r); !wrong.empty()) {
+                faults.add(r.name + ": " + wrong);
+            }
+        }
+        EXPECT_TRUE(faults.list.empty()) << rule << ": " << faults.text();
+    }
+}
+
 TEST(ContentDreams, AllLetterFilesExistAndParse) {
     Faults faults;
     for (char c = 'A'; c <= 'Z'; ++c) {
@@ -219,6 +283,44 @@ TEST(ContentDreams, AllLetterFilesExistAndParse) {
         }
     }
     EXPECT_TRUE(faults.list.empty()) << faults.text();
+}
+
+TEST(ContentDreams, DictionaryHasSevenHundredEntries) {
+    std::size_t entries = 0;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const auto letter = loadDreamLetter(kApp, c);
+        ASSERT_TRUE(letter) << letter.error().text();
+        entries += letter->size();
+    }
+    EXPECT_GE(entries, 700u);
+}
+
+TEST(ContentDreams, MeaningsSaySomethingOfSubstance) {
+    Faults averages;
+    Faults shortOnes;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const auto letter = loadDreamLetter(kApp, c);
+        ASSERT_TRUE(letter) << letter.error().text();
+        std::size_t meanings = 0;
+        std::size_t chars = 0;
+        for (const DreamEntry& entry : *letter) {
+            for (const DreamSubEntry& sub : entry.subEntries) {
+                const std::size_t n = charCount(sub.meaning);
+                ++meanings;
+                chars += n;
+                if (n < 60) {
+                    shortOnes.add(std::string(1, c) + ": " + entry.title + " – " + sub.refinement +
+                                  ": " + std::to_string(n) + " characters");
+                }
+            }
+        }
+        if (chars < 100 * meanings) {
+            averages.add(std::string(1, c) + ": " + std::to_string(chars / meanings) +
+                         " characters on average");
+        }
+    }
+    EXPECT_TRUE(averages.list.empty()) << "average under 100: " << averages.text();
+    EXPECT_TRUE(shortOnes.list.empty()) << "meanings under 60: " << shortOnes.text();
 }
 
 TEST(ContentCalendars, StandardHas366DaysInCalendarOrder) {
