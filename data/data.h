@@ -13,3 +13,5 @@
 #include "data/persons.h"
 #include "data/settings.h"
 #include "data/textlines.h"
+#include "data/version.h"
+#include "data/versioninfo.h"
