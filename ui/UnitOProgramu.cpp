@@ -1,5 +1,6 @@
 #include "ui/UnitOProgramu.h"
 
+#include "data/version.h"
 #include "ui/Dialogs.h"
 #include "ui/contacts.h"
 #include "ui/icons/Icons.h"
@@ -65,9 +66,9 @@ TFrmOProgramu::TFrmOProgramu(QWidget* parent) : QDialog(parent) {
     ImgLogo->setPixmap(QPixmap::fromImage(m_logo));
     ImgLogo->installEventFilter(this);
 
-    shadowedLabel(this, LblNazev, LblNazevStin, "LblNazev", QString::fromUtf8(kProgramTitle), 13,
-                  {56, 20});
-    shadowedLabel(this, LblDatum, LblDatumStin, "LblDatum", QString::fromUtf8(kProgramDate), 9,
+    shadowedLabel(this, LblNazev, LblNazevStin, "LblNazev",
+                  QStringLiteral("Tarvenik ") + QString::fromUtf8(kVersionText), 13, {56, 20});
+    shadowedLabel(this, LblDatum, LblDatumStin, "LblDatum", QString::fromUtf8(kReleaseDate), 9,
                   {130, 60});
     shadowedLabel(this, LblCopy, LblCopyStin, "LblCopy", QString::fromUtf8(contacts::kCredit), 9,
                   {22, 93});

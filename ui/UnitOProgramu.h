@@ -12,9 +12,6 @@ class QPushButton;
 
 namespace tarvenik {
 
-inline constexpr const char* kProgramTitle = "Tarvenik 0.2.3";
-inline constexpr const char* kProgramDate = "10.1.2008";
-
 class TFrmOProgramu : public QDialog {
     Q_OBJECT
 public:
