@@ -4,6 +4,7 @@
 #include "platform/DateTime.h"
 #include "platform/picture.h"
 #include "ui/Dialogs.h"
+#include "ui/UnitAktualizace.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitText.h"
@@ -44,14 +45,14 @@ namespace {
 
 // Which of the later windows exist yet. A part of the program that brings one switches its
 // line on together with its create function.
-constexpr bool kHasUdaje = true;        // person dialog and report
-constexpr bool kHasJmena = false;       // names dictionary
-constexpr bool kHasSvatky = false;      // name-day browser
-constexpr bool kHasSny = false;         // dream dictionary
-constexpr bool kHasHoroskopy = false;   // horoscope catalogue
-constexpr bool kHasOstatni = false;     // other calculators
-constexpr bool kHasAktualizace = false; // update check
-constexpr bool kHasOProgramu = true;    // about box
+constexpr bool kHasUdaje = true;       // person dialog and report
+constexpr bool kHasJmena = false;      // names dictionary
+constexpr bool kHasSvatky = false;     // name-day browser
+constexpr bool kHasSny = false;        // dream dictionary
+constexpr bool kHasHoroskopy = false;  // horoscope catalogue
+constexpr bool kHasOstatni = false;    // other calculators
+constexpr bool kHasAktualizace = true; // update check
+constexpr bool kHasOProgramu = true;   // about box
 
 constexpr int kStatusBarHeight = 19;
 
@@ -423,7 +424,7 @@ QDialog* TFrmHlavni::createOstatni() {
     return nullptr;
 }
 QDialog* TFrmHlavni::createAktualizace() {
-    return nullptr;
+    return new TFrmAktualizace(this);
 }
 QDialog* TFrmHlavni::createOProgramu() {
     return new TFrmOProgramu(this);
