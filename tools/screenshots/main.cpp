@@ -4,9 +4,11 @@
 // read or written. Later windows add a line to kShots.
 #include "data/persons.h"
 #include "platform/text.h"
+#include "tests/localhttp.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
+#include "ui/UnitAktualizace.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitCoCo.h"
 #include "ui/UnitHlavni.h"
@@ -156,6 +158,37 @@ int main(int argc, char* argv[]) {
              auto* d = new TFrmOProgramu(&m);
              d->setAttribute(Qt::WA_DeleteOnClose);
              d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"aktualizace.png",
+         [](TFrmHlavni& m) {
+             auto* d = new TFrmAktualizace(&m);
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->show();
+             return static_cast<QWidget*>(d);
+         }},
+        {"aktualizace_nova.png",
+         [&appDir](TFrmHlavni& m) {
+             test::LocalHttpServer server;
+             server.send("/verzess.txt", test::LocalHttpServer::response(
+                                             encode1250("24\r\nTarvenik 0.2.4 (únor 2008)\r\n"
+                                                        "https://www.tarvenik.cz/stahnout/\r\n")
+                                                 .c_str()));
+             auto* d = new TFrmAktualizace(
+                 &m, {server.site(), appDir.path(), std::chrono::seconds(5), [] { return true; }});
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->show();
+             d->BtnAktual->click();
+             return static_cast<QWidget*>(d);
+         }},
+        {"aktualizace_chyba.png",
+         [&appDir](TFrmHlavni& m) {
+             test::LocalHttpServer server; // nothing published: 404
+             auto* d = new TFrmAktualizace(
+                 &m, {server.site(), appDir.path(), std::chrono::seconds(5), [] { return true; }});
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->show();
+             d->BtnAktual->click();
              return static_cast<QWidget*>(d);
          }},
         {"text.png",
