@@ -96,6 +96,14 @@ void TFrmAktualizace::changeEvent(QEvent* event) {
     }
 }
 
+void TFrmAktualizace::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on the main window; Qt's own placing allows for a title bar this window lacks.
+    if (const QWidget* owner = parentWidget()) {
+        move(owner->window()->frameGeometry().center() - rect().center());
+    }
+}
+
 void TFrmAktualizace::BtnAktualClick() {
     if (m_downloadAddress.isEmpty()) {
         check();
