@@ -121,10 +121,24 @@ class Desktop:
 
     def size(self, window):
         """Width and height of the window's inside, as the program laid it out."""
+        return self.geometry(window)[2:]
+
+    def geometry(self, window):
+        """Left, top, width and height of the window's inside on the screen."""
         out = self.run("xwininfo", "-id", str(window)).decode()
         fields = dict(line.strip().split(": ", 1) for line in out.splitlines()
                       if ": " in line)
-        return int(fields["Width"]), int(fields["Height"])
+        return tuple(int(fields[name]) for name in
+                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def decorated(self, window):
+        """False when the window asks the window system for no title bar and no frame."""
+        out = self.run("xprop", "-id", str(window), "-notype", "_MOTIF_WM_HINTS").decode()
+        if " = " not in out:
+            return True
+        # flags, functions, decorations, ...; flag 2 says the decorations field counts
+        flags, _, decorations = (int(v, 0) for v in out.split(" = ", 1)[1].split(",")[:3])
+        return not (flags & 2) or decorations != 0
 
     def image(self, window):
         """The window's pixels, for comparing what it shows at two moments."""

@@ -174,6 +174,32 @@ def close_report(ui, report):
     ui.wait_gone(report)
 
 
+# ---- update check -----------------------------------------------------------------------
+
+def open_update_check(ui, main):
+    # Alt opens the menu bar on "Menu"; "Nápověda" is next, its first entry "Internet" opens
+    # on "Domovská stránka", and "Zjistit novou verzi" is the entry below it.
+    ui.focus(main)
+    ui.keys("alt", "Right", "Return", "Right", "Down", "Return")
+    return ui.wait_window(CAPTION + "Aktualizace")
+
+
+def look_at_update_check(ui, window, main):
+    """Frameless, centred on the main window; closed with "Zavřít" without checking."""
+    if ui.decorated(window):
+        raise Failure("the update window has a title bar or a frame")
+    x, y, width, height = ui.geometry(window)
+    mx, my, mwidth, mheight = ui.geometry(main)
+    centre = (2 * x + width, 2 * y + height)  # doubled, to stay in whole pixels
+    main_centre = (2 * mx + mwidth, 2 * my + mheight)
+    if max(abs(a - b) for a, b in zip(centre, main_centre)) > 2:
+        raise Failure(f"the update window at {x},{y} {width}x{height} is not centred on "
+                      f"the main window at {mx},{my} {mwidth}x{mheight}")
+    # "Zkontrolovat" has the focus; "Zavřít" is the next one.
+    ui.keys("Tab", "space")
+    ui.wait_gone(window)
+
+
 # ---- the whole visit ----------------------------------------------------------------------
 
 def person_record(first_name, surname, date, sex):
@@ -206,6 +232,8 @@ def scenario(ui, app):
     close_report(ui, report)
 
     expect("the window shown after the report", ui.wait_window("Tarvenik"), main)
+    look_at_update_check(ui, open_update_check(ui, main), main)
+    expect("the window shown after the update check", ui.wait_window("Tarvenik"), main)
     quit_program(ui, main)
     app.wait_exit()
     # Nothing after adding the person changed the person file.
