@@ -170,8 +170,8 @@ Result<std::string> TFrmAktualizace::fetchWithInputBlocked() {
 }
 
 bool TFrmAktualizace::eventFilter(QObject* watched, QEvent* event) {
-    // While the download runs the window only paints: clicks and keys are dropped, not
-    // kept for later, so an impatient second click does not start another check.
+    // While the download runs the window only paints: clicks and keys aimed at it are
+    // dropped (a loop that merely excluded input would deliver them all afterwards).
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (m_busy && widget && (widget == this || isAncestorOf(widget)) &&
         dynamic_cast<const QInputEvent*>(event)) {

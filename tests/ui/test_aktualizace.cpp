@@ -24,6 +24,9 @@ using namespace std::chrono_literals;
 using tarvenik::test::LocalHttpServer;
 using tarvenik::test::TempFolder;
 
+using Script = std::function<void(tarvenik::test::LocalHttpServer&)>;
+Q_DECLARE_METATYPE(Script)
+
 namespace {
 
 const QString kStart = QStringLiteral("Zahájeno zjišťování informací...");
@@ -51,6 +54,11 @@ QString tempFileOf(const TempFolder& temp) {
 UpdateSource sourceFor(const QString& site, const TempFolder& temp,
                        std::chrono::milliseconds timeout = 10s) {
     return {site, fromPath(temp.path()), timeout, [] { return true; }};
+}
+
+// The server's answer to the version file's address.
+Script publish(const QByteArray& answer) {
+    return [answer](LocalHttpServer& s) { s.send("/verzess.txt", answer); };
 }
 
 QByteArray redirect(const QByteArray& code, const QByteArray& to) {
@@ -116,90 +124,53 @@ private slots:
     }
 
     // Every answer a server may give, and the lines, button and temporary file after it.
-    void answersOfTheServer() {
+    void answersOfTheServer_data() {
+        QTest::addColumn<Script>("script");
+        QTest::addColumn<QString>("outcome");
         const QByteArray upToDate =
             LocalHttpServer::response("23\r\nTarvenik 0.2.3\r\nhttp://a.cz/\r\n");
-        const struct {
-            const char* name;
-            std::function<void(LocalHttpServer&)> script;
-            QString outcome;
-        } cases[] = {
-            {"release 23", [&](LocalHttpServer& s) { s.send("/verzess.txt", upToDate); },
-             kUpToDate},
-            {"older release",
-             [](LocalHttpServer& s) { s.send("/verzess.txt", LocalHttpServer::response("7")); },
-             kUpToDate},
-            {"404 with a valid body",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt",
-                        LocalHttpServer::response("24\r\nx\r\nhttp://a.cz/", "404 Not Found"));
-             },
-             kFailed},
-            {"200 but not OK",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt", LocalHttpServer::response("23", "204 No Content"));
-             },
-             kFailed},
-            {"dropped connection",
-             [](LocalHttpServer& s) {
-                 s.answer("/verzess.txt", {LocalHttpServer::Action::Drop, {}});
-             },
-             kFailed},
-            {"cut short",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n23\r\n");
-             },
-             kFailed},
-            {"HTML page",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt", LocalHttpServer::response(
-                                            "<!DOCTYPE html>\n<html><body>Chyba</body></html>\n",
-                                            "200 OK", "Content-Type: text/html\r\n"));
-             },
-             kInvalid},
-            {"exactly 64 KB",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt",
-                        LocalHttpServer::response("23\r\n" + QByteArray(65536 - 4, 'x')));
-             },
-             kUpToDate},
-            {"over 64 KB, announced",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt",
-                        LocalHttpServer::response("23\r\n" + QByteArray(65536 - 3, 'x')));
-             },
-             kFailed},
-            {"over 64 KB, not announced",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n23\r\n" +
-                                            QByteArray(200000, 'x'));
-             },
-             kFailed},
-            {"redirected twice",
-             [&](LocalHttpServer& s) {
-                 s.send("/verzess.txt", redirect("302 Found", "/a"));
-                 s.send("/a", redirect("301 Moved Permanently", "/b/verzess.txt"));
-                 s.send("/b/verzess.txt", upToDate);
-             },
-             kUpToDate},
-            {"redirect loop",
-             [](LocalHttpServer& s) {
-                 s.send("/verzess.txt", redirect("302 Found", "/verzess.txt"));
-             },
-             kFailed},
-        };
-        for (const auto& c : cases) {
-            LocalHttpServer server;
-            c.script(server);
-            TempFolder temp;
-            TFrmAktualizace w(nullptr, sourceFor(server.site(), temp));
-            w.BtnAktual->click();
-            QVERIFY2(server.requests() > 0, c.name);
-            QCOMPARE(linesOf(w.LBInfo), afterDownload(c.outcome));
-            QVERIFY2(w.BtnAktual->isEnabled(), c.name);
-            QCOMPARE(w.BtnAktual->text(), QStringLiteral("Zkontrolovat"));
-            QVERIFY2(!QFileInfo::exists(tempFileOf(temp)), c.name);
-        }
+        QTest::newRow("release 23") << publish(upToDate) << kUpToDate;
+        QTest::newRow("404 with a valid body")
+            << publish(LocalHttpServer::response("24\r\nx\r\nhttp://a.cz/", "404 Not Found"))
+            << kFailed;
+        QTest::newRow("a success other than 200")
+            << publish(LocalHttpServer::response("23", "204 No Content")) << kFailed;
+        QTest::newRow("dropped connection") << Script([](LocalHttpServer& s) {
+            s.answer("/verzess.txt", {LocalHttpServer::Action::Drop, {}});
+        }) << kFailed;
+        QTest::newRow("HTML page") << publish(LocalHttpServer::response(
+                                          "<!DOCTYPE html>\n<html><body>Chyba</body></html>\n",
+                                          "200 OK", "Content-Type: text/html\r\n"))
+                                   << kInvalid;
+        QTest::newRow("exactly 64 KB")
+            << publish(LocalHttpServer::response("23\r\n" + QByteArray(65536 - 4, 'x')))
+            << kUpToDate;
+        QTest::newRow("over 64 KB, announced")
+            << publish(LocalHttpServer::response("23\r\n" + QByteArray(65536 - 3, 'x'))) << kFailed;
+        QTest::newRow("over 64 KB, not announced")
+            << publish("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n23\r\n" +
+                       QByteArray(200000, 'x'))
+            << kFailed;
+        QTest::newRow("redirected twice") << Script([upToDate](LocalHttpServer& s) {
+            s.send("/verzess.txt", redirect("302 Found", "/a"));
+            s.send("/a", redirect("301 Moved Permanently", "/b/verzess.txt"));
+            s.send("/b/verzess.txt", upToDate);
+        }) << kUpToDate;
+        QTest::newRow("redirect loop") << publish(redirect("302 Found", "/verzess.txt")) << kFailed;
+    }
+    void answersOfTheServer() {
+        QFETCH(Script, script);
+        QFETCH(QString, outcome);
+        LocalHttpServer server;
+        script(server);
+        TempFolder temp;
+        TFrmAktualizace w(nullptr, sourceFor(server.site(), temp));
+        w.BtnAktual->click();
+        QVERIFY(server.requests() > 0);
+        QCOMPARE(linesOf(w.LBInfo), afterDownload(outcome));
+        QVERIFY(w.BtnAktual->isEnabled());
+        QCOMPARE(w.BtnAktual->text(), QStringLiteral("Zkontrolovat"));
+        QVERIFY(!QFileInfo::exists(tempFileOf(temp)));
     }
 
     void atMostFiveRedirects() {
@@ -326,6 +297,10 @@ private slots:
             QVERIFY(!w.BtnAktual->isEnabled());
             QCOMPARE(linesOf(w.LBInfo), (QStringList{kStart, {}, kDownloading}));
             QVERIFY(QFileInfo::exists(tempFileOf(temp))); // the body goes to our folder
+            QTest::mouseClick(w.LBInfo->viewport(), Qt::LeftButton, {},
+                              w.LBInfo->visualItemRect(w.LBInfo->item(0)).center());
+            QTest::keyClick(w.LBInfo, Qt::Key_Down);
+            QVERIFY(w.LBInfo->selectedItems().isEmpty());
             QTest::mouseClick(w.BtnZavrit, Qt::LeftButton);
             QTest::keyClick(&w, Qt::Key_Escape);
             w.close();
