@@ -3,6 +3,7 @@
 // Windows-1250 lines, the newest release number, its name and its download address.
 // The update window fetches the bytes; everything decided from them is here.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
