@@ -2,8 +2,6 @@
 
 #include "core/core.h"
 
-#include <algorithm>
-
 namespace tarvenik {
 
 namespace {
@@ -47,14 +45,6 @@ PersonResult computePerson(const BirthData& b, DateTime now) {
 }
 
 } // namespace
-
-DateTime inYear(DateTime moment, int year) {
-    const CalendarFields f = moment.fields();
-    const int day = std::min(f.day, daysInMonth(year, f.month));
-    const auto moved =
-        DateTime::fromDate(year, f.month, day, f.hour, f.minute, f.second, f.millisecond);
-    return moved ? *moved : moment;
-}
 
 SpanAnchors spanAnchors(DateTime birth, DateTime nameDay, DateTime now) {
     const int year = now.year();

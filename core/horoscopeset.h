@@ -52,9 +52,6 @@ inline constexpr const char* kMsgNoExactTime =
 inline constexpr const char* kMsgAztecYear =
     "Aztécký horoskop funguje pouze u lidí,\r       narozených před rokem 2003!";
 
-// The moment moved into another year; 29 February becomes 28 February in a common year.
-DateTime inYear(DateTime moment, int year);
-
 // Next and previous occurrence of a yearly moment around now.
 SpanAnchors spanAnchors(DateTime birth, DateTime nameDay, DateTime now);
 

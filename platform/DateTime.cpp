@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -213,6 +214,14 @@ std::optional<DateTime> DateTime::parseTime(std::string_view text) {
         return std::nullopt;
     }
     return fromMs(std::int64_t{*h} * kMsPerHour + std::int64_t{*m} * kMsPerMinute + *sec * 1000);
+}
+
+DateTime inYear(DateTime moment, int year) {
+    const CalendarFields f = moment.fields();
+    const int day = std::min(f.day, daysInMonth(year, f.month));
+    const auto moved =
+        DateTime::fromDate(year, f.month, day, f.hour, f.minute, f.second, f.millisecond);
+    return moved ? *moved : moment;
 }
 
 } // namespace tarvenik

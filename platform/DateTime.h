@@ -73,4 +73,7 @@ private:
     std::int64_t m_ms = 0;
 };
 
+// The moment moved into another year; 29 February becomes 28 February in a common year.
+DateTime inYear(DateTime moment, int year);
+
 } // namespace tarvenik

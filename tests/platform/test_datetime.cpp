@@ -98,3 +98,10 @@ TEST(DateTime, RoundTripsEveryDayOfTheRange) {
         ASSERT_EQ(DateTime::parseShortDate(d.shortDate()), d) << dn;
     }
 }
+
+TEST(DateTime, InYearKeepsTheTimeAndFoldsLeapDay) {
+    const DateTime leap = *DateTime::fromDate(1996, 2, 29, 7, 5);
+    EXPECT_EQ(inYear(leap, 2027), DateTime::fromDate(2027, 2, 28, 7, 5));
+    EXPECT_EQ(inYear(leap, 2028), DateTime::fromDate(2028, 2, 29, 7, 5));
+    EXPECT_EQ(inYear(*DateTime::fromDate(1975, 3, 5), 2026), DateTime::fromDate(2026, 3, 5));
+}
