@@ -29,8 +29,8 @@ std::int64_t spanMs(DateTime start, DateTime end) {
 }
 
 std::string counted(std::int64_t count, const UnitWords& words) {
-    const char* word = count == 1 ? words.one : (count >= 2 && count <= 4 ? words.few : words.none);
-    return std::to_string(count) + word;
+    return std::to_string(count) +
+           std::string(czechPlural(count, words.one, words.few, words.none));
 }
 
 } // namespace

@@ -319,6 +319,14 @@ std::string czechNumber(double value) {
     return out;
 }
 
+std::string_view czechPlural(long long count, std::string_view one, std::string_view few,
+                             std::string_view many) {
+    if (count == 1) {
+        return one;
+    }
+    return count >= 2 && count <= 4 ? few : many;
+}
+
 double roundHalfEven(double value) {
     return std::nearbyint(value);
 }

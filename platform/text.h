@@ -46,6 +46,11 @@ std::string_view trimBlanks(std::string_view s);
 // "100000000000000000000".
 std::string czechNumber(double value);
 
+// The Czech form of a noun after a count: `one` for 1, `few` for 2 to 4, `many` for 0 and
+// 5 and more ("1 rok", "3 roky", "5 let", "21 let").
+std::string_view czechPlural(long long count, std::string_view one, std::string_view few,
+                             std::string_view many);
+
 // To the nearest integer, a half to the even neighbour: 2.5 -> 2, 3.5 -> 4, -2.5 -> -2.
 double roundHalfEven(double value);
 
