@@ -2,7 +2,9 @@
 
 #include "platform/text.h"
 
+#include <charconv>
 #include <string>
+#include <system_error>
 
 namespace tarvenik {
 
@@ -291,6 +293,26 @@ constexpr std::array<char32_t, 128> kHigh10000 = {
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7, // F8
 };
 
+// iso8859_2, the page of Czech mail and of older phones and address books
+constexpr std::array<char32_t, 128> kHigh28592 = {
+    0x0080, 0x0081, 0x0082, 0x0083, 0x0084, 0x0085, 0x0086, 0x0087, // 80
+    0x0088, 0x0089, 0x008A, 0x008B, 0x008C, 0x008D, 0x008E, 0x008F, // 88
+    0x0090, 0x0091, 0x0092, 0x0093, 0x0094, 0x0095, 0x0096, 0x0097, // 90
+    0x0098, 0x0099, 0x009A, 0x009B, 0x009C, 0x009D, 0x009E, 0x009F, // 98
+    0x00A0, 0x0104, 0x02D8, 0x0141, 0x00A4, 0x013D, 0x015A, 0x00A7, // A0
+    0x00A8, 0x0160, 0x015E, 0x0164, 0x0179, 0x00AD, 0x017D, 0x017B, // A8
+    0x00B0, 0x0105, 0x02DB, 0x0142, 0x00B4, 0x013E, 0x015B, 0x02C7, // B0
+    0x00B8, 0x0161, 0x015F, 0x0165, 0x017A, 0x02DD, 0x017E, 0x017C, // B8
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, // C0
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, // C8
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, // D0
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, // D8
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, // E0
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, // E8
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7, // F0
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
+};
+
 constexpr char32_t kReplacement = 0xFFFD;
 
 constexpr HighHalf withReplacement(const std::array<char32_t, 128>& raw) {
@@ -314,13 +336,22 @@ HighHalf table1250() {
     return t;
 }
 
+// ISO-8859-1: every byte is the code point of the same number.
+constexpr HighHalf latin1() {
+    HighHalf t{};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        t[i] = static_cast<char32_t>(0x80 + i);
+    }
+    return t;
+}
+
 struct Page {
     int codePage;
     HighHalf table;
 };
 
-const std::array<Page, 15>& pages() {
-    static const std::array<Page, 15> all = {{
+const std::array<Page, 17>& pages() {
+    static const std::array<Page, 17> all = {{
         {1250, table1250()},
         {1251, withReplacement(kHigh1251)},
         {1252, withReplacement(kHigh1252)},
@@ -336,6 +367,8 @@ const std::array<Page, 15>& pages() {
         {852, withReplacement(kHigh852)},
         {866, withReplacement(kHigh866)},
         {10000, withReplacement(kHigh10000)},
+        {28591, latin1()},
+        {28592, withReplacement(kHigh28592)},
     }};
     return all;
 }
@@ -387,6 +420,44 @@ int codePageOfCharset(int charset) {
         }
     }
     return 0;
+}
+
+int codePageOfCharsetName(std::string_view name) {
+    std::string upper;
+    for (const char c : name) {
+        upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    if (upper == "UTF-8" || upper == "UTF8" || upper == "US-ASCII" || upper == "ASCII") {
+        return kUtf8CodePage;
+    }
+    if (upper == "ISO-8859-1" || upper == "ISO8859-1" || upper == "LATIN1") {
+        return 28591;
+    }
+    if (upper == "ISO-8859-2" || upper == "ISO8859-2" || upper == "LATIN2") {
+        return 28592;
+    }
+    for (const std::string_view prefix : {"WINDOWS-", "CP", "IBM"}) {
+        if (upper.starts_with(prefix)) {
+            int page = 0;
+            const char* first = upper.data() + prefix.size();
+            const char* last = upper.data() + upper.size();
+            const auto [end, ec] = std::from_chars(first, last, page);
+            if (ec == std::errc{} && end == last && codePageTable(page) != nullptr) {
+                return page;
+            }
+        }
+    }
+    return -1;
+}
+
+std::string decodeCodePage(const HighHalf& table, std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        appendUtf8(out, byte < 0x80 ? char32_t{byte} : table[byte - 0x80]);
+    }
+    return out;
 }
 
 } // namespace tarvenik
