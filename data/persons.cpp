@@ -29,6 +29,38 @@ DateTime timeOfDay(const Person& p) {
     return DateTime::fromMs((std::int64_t{p.birthHour} * 60 + p.birthMinute) * 60'000);
 }
 
+Person personOf(const IniDocument& doc, const std::string& recordName, DateTime defaultDate) {
+    Person p;
+    p.firstName = doc.readString(recordName, "Jmeno", "");
+    p.surname = doc.readString(recordName, "Prijmeni", "");
+    const auto date = DateTime::parseShortDate(doc.readString(recordName, "Datum", ""));
+    p.birthDate = date ? *date : defaultDate.datePart();
+    p.exactTime = doc.readBool(recordName, "PresnyCas", false);
+    if (const auto time = DateTime::parseTime(doc.readString(recordName, "Cas", ""))) {
+        p.birthHour = time->hour();
+        p.birthMinute = time->minute();
+    }
+    p.sex = doc.readInteger(recordName, "Pohlavi", -1);
+    return p;
+}
+
+Person storable(const Person& person) {
+    Person p = person;
+    p.firstName = withBlanksForBreaks(p.firstName);
+    p.surname = withBlanksForBreaks(p.surname);
+    return p;
+}
+
+// The six keys in their order; `p` is already storable.
+void writeSection(IniDocument& doc, const std::string& name, const Person& p) {
+    doc.write(name, "Jmeno", p.firstName);
+    doc.write(name, "Prijmeni", p.surname);
+    doc.write(name, "Datum", p.birthDate.shortDate());
+    doc.write(name, "PresnyCas", p.exactTime ? "1" : "0");
+    doc.write(name, "Cas", timeOfDay(p).longTime());
+    doc.write(name, "Pohlavi", std::to_string(p.sex));
+}
+
 } // namespace
 
 std::string recordNameOf(const Person& p) {
@@ -50,23 +82,23 @@ Result<std::vector<std::string>> listPersons(const fs::path& appFolder) {
 
 Result<Person> readPerson(const fs::path& appFolder, const std::string& recordName,
                           DateTime defaultDate) {
-    auto loaded = loadIni(personFile(appFolder));
-    if (!loaded) {
-        return loaded.error();
+    auto doc = loadIni(personFile(appFolder));
+    if (!doc) {
+        return doc.error();
     }
-    const IniDocument& doc = *loaded;
-    Person p;
-    p.firstName = doc.readString(recordName, "Jmeno", "");
-    p.surname = doc.readString(recordName, "Prijmeni", "");
-    const auto date = DateTime::parseShortDate(doc.readString(recordName, "Datum", ""));
-    p.birthDate = date ? *date : defaultDate.datePart();
-    p.exactTime = doc.readBool(recordName, "PresnyCas", false);
-    if (const auto time = DateTime::parseTime(doc.readString(recordName, "Cas", ""))) {
-        p.birthHour = time->hour();
-        p.birthMinute = time->minute();
+    return personOf(*doc, recordName, defaultDate);
+}
+
+Result<std::vector<Person>> readAllPersons(const fs::path& appFolder, DateTime defaultDate) {
+    auto doc = loadIni(personFile(appFolder));
+    if (!doc) {
+        return doc.error();
     }
-    p.sex = doc.readInteger(recordName, "Pohlavi", -1);
-    return p;
+    std::vector<Person> persons;
+    for (const std::string& name : doc->sectionNames()) {
+        persons.push_back(personOf(*doc, name, defaultDate));
+    }
+    return persons;
 }
 
 Result<std::string> writePerson(const fs::path& appFolder, const Person& person) {
@@ -75,9 +107,7 @@ Result<std::string> writePerson(const fs::path& appFolder, const Person& person)
 
 Result<std::string> replacePerson(const fs::path& appFolder, const std::string& oldRecordName,
                                   const Person& person) {
-    Person p = person;
-    p.firstName = withBlanksForBreaks(p.firstName);
-    p.surname = withBlanksForBreaks(p.surname);
+    const Person p = storable(person);
     const std::string name = recordNameOf(p);
 
     const fs::path file = personFile(appFolder);
@@ -88,16 +118,36 @@ Result<std::string> replacePerson(const fs::path& appFolder, const std::string& 
     if (!oldRecordName.empty()) {
         doc.value().eraseSection(oldRecordName);
     }
-    doc.value().write(name, "Jmeno", p.firstName);
-    doc.value().write(name, "Prijmeni", p.surname);
-    doc.value().write(name, "Datum", p.birthDate.shortDate());
-    doc.value().write(name, "PresnyCas", p.exactTime ? "1" : "0");
-    doc.value().write(name, "Cas", timeOfDay(p).longTime());
-    doc.value().write(name, "Pohlavi", std::to_string(p.sex));
+    writeSection(doc.value(), name, p);
     if (auto saved = saveIni(file, *doc); !saved) {
         return saved.error();
     }
     return name;
+}
+
+Result<AddedPersons> addPersons(const fs::path& appFolder, const std::vector<Person>& persons) {
+    const fs::path file = personFile(appFolder);
+    auto doc = loadIni(file);
+    if (!doc) {
+        return doc.error();
+    }
+    AddedPersons counts;
+    for (const Person& person : persons) {
+        const Person p = storable(person);
+        const std::string name = recordNameOf(p);
+        if (doc->hasSection(name)) {
+            ++counts.alreadyThere;
+            continue;
+        }
+        writeSection(doc.value(), name, p);
+        ++counts.added;
+    }
+    if (counts.added > 0) {
+        if (auto saved = saveIni(file, *doc); !saved) {
+            return saved.error();
+        }
+    }
+    return counts;
 }
 
 Result<void> erasePerson(const fs::path& appFolder, const std::string& recordName) {

@@ -5,6 +5,7 @@
 #include "platform/DateTime.h"
 #include "platform/result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 namespace tarvenik {
 
 inline constexpr const char* kPersonFileName = "Udaje.ini";
+// Characters of a first name or a surname, as the entry fields take them.
+inline constexpr std::size_t kPersonNameLimit = 30;
 
 struct Person {
     std::string firstName; // Jmeno, at most 30 characters in the dialogs
@@ -24,6 +27,10 @@ struct Person {
 
     bool operator==(const Person&) const = default;
 };
+
+// The date of birth the editing dialog shows for a record without one, and the one the
+// operations on all persons use.
+inline const DateTime kEditDefaultDate = *DateTime::fromDate(1980, 1, 1);
 
 // Surname, first name, "d.M.yyyy" and "HH:mm", separated by single blanks.
 std::string recordNameOf(const Person& person);
@@ -39,9 +46,24 @@ Result<std::vector<std::string>> listPersons(const std::filesystem::path& appFol
 Result<Person> readPerson(const std::filesystem::path& appFolder, const std::string& recordName,
                           DateTime defaultDate);
 
+// Every person of the file in file order, read as readPerson reads one, over one reading.
+Result<std::vector<Person>> readAllPersons(const std::filesystem::path& appFolder,
+                                           DateTime defaultDate);
+
 // Writes the six keys into the person's section and returns its record name. A line
 // break in a name becomes a blank, since it would split the section header.
 Result<std::string> writePerson(const std::filesystem::path& appFolder, const Person& person);
+
+struct AddedPersons {
+    int added = 0;
+    int alreadyThere = 0; // a section of the same record name existed (or came earlier)
+    bool operator==(const AddedPersons&) const = default;
+};
+
+// Adds the persons whose record names are not in the file yet, in one write of the file:
+// either all of them are saved or none. Existing records are left as they are.
+Result<AddedPersons> addPersons(const std::filesystem::path& appFolder,
+                                const std::vector<Person>& persons);
 
 Result<void> erasePerson(const std::filesystem::path& appFolder, const std::string& recordName);
 

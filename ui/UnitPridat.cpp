@@ -21,8 +21,6 @@ namespace tarvenik {
 
 namespace {
 
-constexpr int kNameLimit = 30;
-
 QDate toQDate(DateTime d) {
     const CalendarFields f = d.fields();
     return QDate(f.year, f.month, f.day);
@@ -42,10 +40,10 @@ TFrmPridat::TFrmPridat(QWidget* parent, Mode mode, const QDateTime& now) : QDial
     GrpBoxUdaje->setObjectName(QStringLiteral("GrpBoxUdaje"));
     LblEditJmeno = new QLineEdit(GrpBoxUdaje);
     LblEditJmeno->setObjectName(QStringLiteral("LblEditJmeno"));
-    LblEditJmeno->setMaxLength(kNameLimit);
+    LblEditJmeno->setMaxLength(static_cast<int>(kPersonNameLimit));
     LblEditPrijmeni = new QLineEdit(GrpBoxUdaje);
     LblEditPrijmeni->setObjectName(QStringLiteral("LblEditPrijmeni"));
-    LblEditPrijmeni->setMaxLength(kNameLimit);
+    LblEditPrijmeni->setMaxLength(static_cast<int>(kPersonNameLimit));
     CmbBoxPohlavi = new QComboBox(GrpBoxUdaje);
     CmbBoxPohlavi->setObjectName(QStringLiteral("CmbBoxPohlavi"));
     CmbBoxPohlavi->addItems({QStringLiteral("Muž"), QStringLiteral("Žena")});

@@ -25,8 +25,6 @@ namespace tarvenik {
 
 namespace {
 
-const DateTime kEditDefaultDate = *DateTime::fromDate(1980, 1, 1);
-
 std::vector<std::string> toStd(const QStringList& names) {
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(names.size()));
