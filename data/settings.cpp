@@ -97,6 +97,19 @@ Result<void> writeRememberedSelection(const fs::path& appFolder, const Remembere
     return writeInOrder(settingsPath(appFolder), writes);
 }
 
+Result<bool> readRemindersAtStartup(const fs::path& appFolder) {
+    auto loaded = loadIni(settingsPath(appFolder));
+    if (!loaded) {
+        return loaded.error();
+    }
+    return loaded->readBool("Pripominky", "Pripominky", false);
+}
+
+Result<void> writeRemindersAtStartup(const fs::path& appFolder, bool on) {
+    const KeyWrite writes[] = {{"Pripominky", "Pripominky", flag(on)}};
+    return writeInOrder(settingsPath(appFolder), writes);
+}
+
 std::string storedPicturePath(const std::string& chosen, const std::string& appFolder) {
     if (!appFolder.empty() && std::string_view(chosen).starts_with(appFolder)) {
         return chosen.substr(appFolder.size());

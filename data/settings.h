@@ -57,6 +57,11 @@ Result<RememberedSelection> readRememberedSelection(const std::filesystem::path&
 Result<void> writeRememberedSelection(const std::filesystem::path& appFolder,
                                       const RememberedSelection& selection);
 
+// [Pripominky] Pripominky: the reminder window opens at start-up when someone's birthday or
+// name day is today. Off by default, so that start-up stays as it was.
+Result<bool> readRemindersAtStartup(const std::filesystem::path& appFolder);
+Result<void> writeRemindersAtStartup(const std::filesystem::path& appFolder, bool on);
+
 // The path as stored in Cesta: without the application folder's prefix when the file lies
 // inside it (compared letter for letter, case included), otherwise unchanged.
 std::string storedPicturePath(const std::string& chosen, const std::string& appFolder);
