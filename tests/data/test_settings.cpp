@@ -60,6 +60,19 @@ TEST(Settings, SaveKeepsRememberedSelectionAndForeignKeys) {
     EXPECT_EQ(dir.read("Tarvenik.ini").substr(0, 8), "; moje\r\n");
 }
 
+TEST(Settings, RemindersAtStartupHaveTheirOwnSection) {
+    TempFolder dir;
+    EXPECT_FALSE(*readRemindersAtStartup(dir.path()));
+    dir.write("Tarvenik.ini", "[Vypocet]\r\nPartner=1\r\n");
+    ASSERT_TRUE(writeRemindersAtStartup(dir.path(), true));
+    EXPECT_EQ(dir.read("Tarvenik.ini"),
+              "[Vypocet]\r\nPartner=1\r\n[Pripominky]\r\nPripominky=1\r\n");
+    EXPECT_TRUE(*readRemindersAtStartup(dir.path()));
+    EXPECT_TRUE(readSettings(dir.path())->Partner);
+    ASSERT_TRUE(writeRemindersAtStartup(dir.path(), false));
+    EXPECT_FALSE(*readRemindersAtStartup(dir.path()));
+}
+
 TEST(Settings, RememberedSelectionRoundTrip) {
     TempFolder dir;
     ASSERT_TRUE(saveSettings(dir.path(), AppSettings{}));
