@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
@@ -21,5 +22,6 @@ int main(int argc, char* argv[]) {
     }
     tarvenik::TFrmHlavni window;
     window.show();
+    QTimer::singleShot(0, &window, &tarvenik::TFrmHlavni::PripominkyPriSpusteni);
     return QApplication::exec();
 }

@@ -1,12 +1,15 @@
 #include "ui/UnitHlavni.h"
 
 #include "data/namedays.h"
+#include "data/personexchange.h"
+#include "data/persons.h"
 #include "platform/DateTime.h"
 #include "platform/picture.h"
 #include "ui/Dialogs.h"
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
+#include "ui/UnitPripominky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHideEvent>
@@ -57,6 +61,11 @@ constexpr bool kHasOProgramu = true;   // about box
 constexpr int kStatusBarHeight = 19;
 
 const char* const kHelpMissing = "Soubor nebyl nalezen, prosim preinstalujte aplikaci.";
+
+QStringList vcardFilters() {
+    return {QStringLiteral("Vizitky vCard (*.vcf *.vcard *.VCF)"),
+            QStringLiteral("Všechny soubory (*)")};
+}
 
 // Tooltips appear almost at once and stay while the pointer rests on the control.
 class TooltipStyle : public QProxyStyle {
@@ -246,11 +255,18 @@ void TFrmHlavni::buildMenus() {
     Jmena1 = action(Prehled1, "Jmena1", "Jména...", &TFrmHlavni::BtnJmenaClick, IconKind::Names);
     Svatky1 =
         action(Prehled1, "Svatky1", "Svátky...", &TFrmHlavni::BtnSvatkyClick, IconKind::NameDays);
+    Pripominky1 = action(Prehled1, "Pripominky1", "Připomínky...", &TFrmHlavni::Pripominky1Click,
+                         IconKind::Reminders);
     Sny1 = action(Prehled1, "Sny1", "Sny...", &TFrmHlavni::BtnSnyClick, IconKind::Dreams);
     Citaty1 =
         action(Prehled1, "Citaty1", "Citáty...", &TFrmHlavni::BtnCitatyClick, IconKind::Quotes);
     Ostatni1 =
         action(Menu1, "Ostatni1", "Ostatní...", &TFrmHlavni::BtnBlbostiClick, IconKind::Other);
+    Menu1->addSeparator();
+    ImportVCard1 = action(Menu1, "ImportVCard1", "Importovat osoby (vCard)...",
+                          &TFrmHlavni::ImportVCard1Click, IconKind::Import);
+    ExportVCard1 = action(Menu1, "ExportVCard1", "Exportovat osoby (vCard)...",
+                          &TFrmHlavni::ExportVCard1Click, IconKind::Export);
     Menu1->addSeparator();
     Help1 = action(Menu1, "Help1", "Nastavení...", &TFrmHlavni::Help1Click, IconKind::Settings);
     Menu1->addSeparator();
@@ -429,6 +445,9 @@ QDialog* TFrmHlavni::createAktualizace() {
 QDialog* TFrmHlavni::createOProgramu() {
     return new TFrmOProgramu(this);
 }
+TFrmPripominky* TFrmHlavni::createPripominky() {
+    return new TFrmPripominky(this, m_appFolder, now().date());
+}
 QDialog* TFrmHlavni::createTextViewer(const QString& caption, const QString& path) {
     auto viewer = std::make_unique<TFrmText>(this);
     viewer->setWindowTitle(caption);
@@ -481,6 +500,70 @@ void TFrmHlavni::BtnBlbostiClick() {
 
 void TFrmHlavni::BtnCitatyClick() {
     Dialogs::current().plain(this, QStringLiteral("Až v nějaké z příštích verzí programu..."));
+}
+
+void TFrmHlavni::Pripominky1Click() {
+    runDialog(createPripominky());
+}
+
+void TFrmHlavni::PripominkyPriSpusteni() {
+    const auto on = readRemindersAtStartup(toPath(m_appFolder));
+    if (!on || !*on) {
+        return; // a settings file that cannot be read was reported when it was loaded
+    }
+    std::unique_ptr<TFrmPripominky> window(createPripominky());
+    if (window->hasToday()) {
+        window->exec();
+    }
+}
+
+void TFrmHlavni::ImportVCard1Click() {
+    const QString file = Dialogs::current().openFile(
+        this, QStringLiteral("Importovat osoby (vCard)"), QDir::homePath(), vcardFilters());
+    if (file.isEmpty()) {
+        return;
+    }
+    const auto imported = importPersons(toPath(m_appFolder), toPath(file), toDateTime(now()));
+    if (!imported) {
+        Dialogs::current().error(
+            this, QStringLiteral("Tarvenik"),
+            QStringLiteral("Import osob se nezdařil, žádná osoba nebyla přidána.\n\n%1")
+                .arg(toQ(imported.error().text())));
+        return;
+    }
+    Dialogs::current().information(
+        this, QStringLiteral("Tarvenik"),
+        QStringLiteral("Import ze souboru „%1“\n\n%2")
+            .arg(QFileInfo(file).fileName(), toQ(importSummaryText(*imported))));
+}
+
+void TFrmHlavni::ExportVCard1Click() {
+    const auto names = listPersons(toPath(m_appFolder));
+    if (!names) {
+        Dialogs::current().error(this, QStringLiteral("Tarvenik"), toQ(names.error().text()));
+        return;
+    }
+    if (names->empty()) {
+        Dialogs::current().information(this, QStringLiteral("Tarvenik"),
+                                       QStringLiteral("Seznam osob je prázdný, není co uložit."));
+        return;
+    }
+    const QString file = Dialogs::current().saveFile(
+        this, QStringLiteral("Exportovat osoby (vCard)"),
+        QDir::home().filePath(QStringLiteral("osoby.vcf")), vcardFilters());
+    if (file.isEmpty()) {
+        return;
+    }
+    const auto written = exportPersons(toPath(m_appFolder), toPath(file));
+    if (!written) {
+        Dialogs::current().error(
+            this, QStringLiteral("Tarvenik"),
+            QStringLiteral("Osoby nelze uložit.\n\n%1").arg(toQ(written.error().text())));
+        return;
+    }
+    Dialogs::current().information(
+        this, QStringLiteral("Tarvenik"),
+        toQ(exportSummaryText(*written, fromQ(QFileInfo(file).fileName()))));
 }
 
 void TFrmHlavni::Help1Click() {

@@ -24,6 +24,8 @@ class QTimer;
 
 namespace tarvenik {
 
+class TFrmPripominky;
+
 // The result a report window ends with to ask for a new calculation.
 inline constexpr int kResultRetry = 4;
 
@@ -45,6 +47,10 @@ public:
 
     // Reads Tarvenik.ini again and applies picture and opacity.
     void NacteniNastaveni();
+
+    // Run once the window is shown: opens the reminder window when Tarvenik.ini asks for it
+    // and somebody's birthday or name day is today.
+    void PripominkyPriSpusteni();
 
     // What the settings dialog changes directly.
     void setOpacityEnabled(bool on);
@@ -74,9 +80,12 @@ public:
     QAction* Horoskopy1;
     QAction* Jmena1;
     QAction* Svatky1;
+    QAction* Pripominky1;
     QAction* Sny1;
     QAction* Citaty1;
     QAction* Ostatni1;
+    QAction* ImportVCard1;
+    QAction* ExportVCard1;
     QAction* Help1; // "Nastavení..."
     QAction* Konec1;
     QMenu* Napoveda1;
@@ -95,6 +104,9 @@ public:
     void BtnHoroskopyCick();
     void BtnBlbostiClick();
     void BtnCitatyClick();
+    void Pripominky1Click();
+    void ImportVCard1Click();
+    void ExportVCard1Click();
     void Help1Click();
     void Konec1Click();
     void Domovskstrnka1Click();
@@ -127,6 +139,7 @@ private:
     QDialog* createOstatni();
     QDialog* createAktualizace();
     QDialog* createOProgramu();
+    TFrmPripominky* createPripominky();
     QDialog* createTextViewer(const QString& caption, const QString& path);
 
     // Feature windows hide the main window while they run; dialogs open over it.

@@ -134,10 +134,12 @@ private slots:
         QVERIFY(!w.BtnJmena->isEnabled());
         QVERIFY(!w.Jmena1->isEnabled());
         QVERIFY(w.Help1->isEnabled());
-        QCOMPARE(entriesOf(w.Menu1), (QStringList{"Výpočet...", "Přehled", "Ostatní...", "-",
-                                                  "Nastavení...", "-", "Ukončit"}));
-        QCOMPARE(entriesOf(w.Prehled1),
-                 (QStringList{"Horoskopy...", "Jména...", "Svátky...", "Sny...", "Citáty..."}));
+        QCOMPARE(
+            entriesOf(w.Menu1),
+            (QStringList{"Výpočet...", "Přehled", "Ostatní...", "-", "Importovat osoby (vCard)...",
+                         "Exportovat osoby (vCard)...", "-", "Nastavení...", "-", "Ukončit"}));
+        QCOMPARE(entriesOf(w.Prehled1), (QStringList{"Horoskopy...", "Jména...", "Svátky...",
+                                                     "Připomínky...", "Sny...", "Citáty..."}));
         QCOMPARE(entriesOf(w.Napoveda1),
                  (QStringList{"Internet", "-", "Literatura", "-", "Historie", "Licence", "-",
                               "O programu..."}));

@@ -15,11 +15,13 @@
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitPridat.h"
+#include "ui/UnitPripominky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +33,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
@@ -268,6 +271,60 @@ int main(int argc, char* argv[]) {
         shoot("vypis_jak_dlouho.png",
               [&] { report.PageControl1->setCurrentWidget(report.TabSheetJakDlouho); });
         report.close();
+    }
+
+    // The reminder window and the report of a vCard import, on a folder of their own whose
+    // persons have birthdays and name days around the fixed moment.
+    {
+        QTemporaryDir remindDir;
+        const auto folder = toPath(remindDir.path());
+        const Person persons[] = {
+            {"Jan", "Novák", *DateTime::fromDate(1975, 12, 8), 7, 5, true, 0},
+            {"Květoslava", "Dvořáková", *DateTime::fromDate(1948, 6, 1), 0, 0, false, 1},
+            {"Eva", "Malá", *DateTime::fromDate(1990, 12, 20), 0, 0, false, 1},
+            {"Silvestr", "Horák", *DateTime::fromDate(1962, 3, 14), 0, 0, false, 0},
+            {"Jarmila", "Veselá", *DateTime::fromDate(2004, 1, 2), 0, 0, false, 1},
+        };
+        for (const Person& p : persons) {
+            (void)writePerson(folder, p);
+        }
+        writeFile(remindDir.filePath(QStringLiteral("Svatky.ini")),
+                  encode1250("[Svátky]\r\n8.12.=Květoslava\r\n24.12.=Adam a Eva\r\n"
+                             "31.12.=Silvestr\r\n"));
+        TFrmPripominky reminders(&main, remindDir.path(), moment.date());
+        reminders.show();
+        QApplication::processEvents();
+        save(&reminders, "pripominky.png");
+        reminders.close();
+
+        writeFile(remindDir.filePath(QStringLiteral("kontakty.vcf")),
+                  "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+                  "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Dvo=C5=99=C3=A1kov=C3=A1;"
+                  "=C5=A0=C3=A1rka;;;\r\nBDAY:1984-07-19\r\nEND:VCARD\r\n"
+                  "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Nov=C3="
+                  "A1k;Jan;;;\r\nBDAY:1975-12-08T07:05\r\n"
+                  "END:VCARD\r\n"
+                  "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Mal=C3="
+                  "A1;Babi=C4=8Dka;;;\r\n"
+                  "BDAY:--10-02\r\nEND:VCARD\r\n"
+                  "BEGIN:VCARD\r\nVERSION:2.1\r\nN:;Maminka;;;\r\nBDAY:1956-05-30\r\n"
+                  "END:VCARD\r\n"
+                  "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Svoboda;Petr;;;\r\nTEL:+420777000111\r\n"
+                  "END:VCARD\r\n");
+        TFrmHlavni importer(remindDir.path(), [moment] { return moment; });
+        dialogs.fileAnswers.push_back(remindDir.filePath(QStringLiteral("kontakty.vcf")));
+        dialogs.calls.clear();
+        importer.ImportVCard1->trigger();
+        const auto messages = dialogs.callsOf(QStringLiteral("message"));
+        if (messages.empty()) {
+            std::fprintf(stderr, "screenshots: the import reported nothing\n");
+            return 1;
+        }
+        QMessageBox box(QMessageBox::Information, messages.back().caption, messages.back().text,
+                        QMessageBox::Ok, &main);
+        box.show();
+        QApplication::processEvents();
+        save(&box, "import_vcard.png");
     }
 
     // The system's picture dialog with its preview, a picture highlighted.

@@ -62,6 +62,12 @@ IconSpec specOf(IconKind kind) {
         return {"im-user", U'\u263A', 0xff00838f}; // ☺
     case IconKind::Print:
         return {"document-print", U'P', 0xff546e7a};
+    case IconKind::Reminders:
+        return {"appointment-soon", U'\u2691', 0xffc62828}; // ⚑
+    case IconKind::Import:
+        return {"document-import", U'\u2193', 0xff2e7d32}; // ↓
+    case IconKind::Export:
+        return {"document-export", U'\u2191', 0xff1565c0}; // ↑
     }
     return {"", U'?', 0xff000000};
 }

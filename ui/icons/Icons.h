@@ -30,6 +30,9 @@ enum class IconKind {
     Mail,
     Chat,
     Print,
+    Reminders,
+    Import,
+    Export,
 };
 
 QIcon themedIcon(IconKind kind);
