@@ -1,7 +1,9 @@
 #include "data/persons.h"
 
 #include "platform/ini.h"
+#include "platform/text.h"
 
+#include <set>
 #include <system_error>
 
 namespace tarvenik {
@@ -95,8 +97,12 @@ Result<std::vector<Person>> readAllPersons(const fs::path& appFolder, DateTime d
         return doc.error();
     }
     std::vector<Person> persons;
-    for (const std::string& name : doc->sectionNames()) {
-        persons.push_back(personOf(*doc, name, defaultDate));
+    std::set<std::string> seen; // a repeated section reads as its first, like readPerson
+    for (const IniDocument& section : doc->sectionDocuments()) {
+        const std::string name = section.sectionNames().front();
+        if (seen.insert(fullUpper(name)).second) {
+            persons.push_back(personOf(section, name, defaultDate));
+        }
     }
     return persons;
 }
@@ -131,15 +137,21 @@ Result<AddedPersons> addPersons(const fs::path& appFolder, const std::vector<Per
     if (!doc) {
         return doc.error();
     }
+    std::set<std::string> stored; // record names compare case-blind, as sections do
+    for (const std::string& name : doc->sectionNames()) {
+        stored.insert(fullUpper(name));
+    }
     AddedPersons counts;
     for (const Person& person : persons) {
         const Person p = storable(person);
         const std::string name = recordNameOf(p);
-        if (doc->hasSection(name)) {
+        if (!stored.insert(fullUpper(name)).second) {
             ++counts.alreadyThere;
             continue;
         }
-        writeSection(doc.value(), name, p);
+        IniDocument section; // written apart, so that each write searches six lines only
+        writeSection(section, name, p);
+        doc.value().append(section);
         ++counts.added;
     }
     if (counts.added > 0) {

@@ -235,6 +235,23 @@ void IniDocument::eraseSection(std::string_view section) {
     m_lines = std::move(kept);
 }
 
+std::vector<IniDocument> IniDocument::sectionDocuments() const {
+    std::vector<IniDocument> sections;
+    for (const std::string& line : m_lines) {
+        if (sectionNameOf(line)) {
+            sections.emplace_back();
+        }
+        if (!sections.empty()) {
+            sections.back().m_lines.push_back(line);
+        }
+    }
+    return sections;
+}
+
+void IniDocument::append(const IniDocument& other) {
+    m_lines.insert(m_lines.end(), other.m_lines.begin(), other.m_lines.end());
+}
+
 Result<IniDocument> loadIni(const fs::path& path) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {

@@ -43,6 +43,12 @@ public:
     // Removes every section of that name with all its lines.
     void eraseSection(std::string_view section);
 
+    // Each section as a document of its own (its header and its lines), in file order, so
+    // that reading many sections does not search the whole file for each one.
+    std::vector<IniDocument> sectionDocuments() const;
+    // Adds the lines of `other` at the end, as they are.
+    void append(const IniDocument& other);
+
     const std::vector<std::string>& lines() const { return m_lines; }
 
 private:

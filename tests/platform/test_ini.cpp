@@ -118,6 +118,19 @@ TEST(Ini, EraseSectionKeepsTheRestInOrder) {
     EXPECT_EQ(text(d), "top=1\r\n[B]\r\nb=1\r\n[C]\r\n");
 }
 
+TEST(Ini, SectionDocumentsSplitAndAppendJoins) {
+    const IniDocument d = doc("top=1\r\n[A]\r\na=1\r\n\r\n[B]\r\n; note\r\nb=2\r\n");
+    const auto sections = d.sectionDocuments();
+    ASSERT_EQ(sections.size(), 2U);
+    EXPECT_EQ(text(sections[0]), "[A]\r\na=1\r\n\r\n");
+    EXPECT_EQ(sections[1].readString("B", "b", ""), "2");
+    IniDocument joined = doc("top=1\r\n");
+    for (const IniDocument& s : sections) {
+        joined.append(s);
+    }
+    EXPECT_EQ(text(joined), text(d));
+}
+
 TEST(Ini, AnyLineEndReadsAndCrLfIsWritten) {
     const IniDocument d = IniDocument::fromBytes("[S]\nA=1\rB=2\r\nC=3");
     EXPECT_EQ(d.value("S", "A"), "1");
