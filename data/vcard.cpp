@@ -320,8 +320,16 @@ bool storableIn1250(std::string_view text) {
     return decode1250(encode1250(text)) == text;
 }
 
+// Control characters (a line break decoded from "=0D=0A") become blanks; blanks at the
+// ends go, and the rest is cut to the entry fields' length.
 std::string personName(std::string_view text) {
-    return std::string(trimBlanks(cutChars(trimBlanks(text), kPersonNameLimit)));
+    std::string name(trimBlanks(text));
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = ' ';
+        }
+    }
+    return std::string(trimBlanks(cutChars(trimBlanks(name), kPersonNameLimit)));
 }
 
 struct Card {
