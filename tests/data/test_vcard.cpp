@@ -189,7 +189,8 @@ TEST(VCard, NamesInEveryEncodingAndForm) {
         {"N:" + cp1250 + "\r\n", sarka}, // not UTF-8 without a charset: a Czech Windows program
         {"N;QUOTED-PRINTABLE;CHARSET=UTF-8:Nov=C3=A1kov=C3=A1;=C5=A0=C3=A1rka;;;\r\n", sarka},
         {"N:Nová\r\n ková;Šár\r\n\tka;;;\r\n", sarka}, // folded, by a blank and by a tab
-        {"N;ENCODING=QUOTED-PRINTABLE:Nov=C3=A1kov=C3=A1=0D=0A;=C5=A0=C3=A1rka;;;\r\n", sarka},
+        {"N;ENCODING=QUOTED-PRINTABLE:Nov=C3=A1kov=C3=A1;=C5=A0=C3=A1rka=0AMarie=0D;;;\r\n",
+         person("Šárka Marie", "Nováková", date(1990, 4, 15))},
         {"n:Nováková;Šárka\r\n", sarka},
         {"FN:Šárka Nováková\r\n", sarka},
         {"N:Nováková;;;;\r\nFN:Šárka Nováková\r\n", sarka},
