@@ -93,6 +93,20 @@ def open_calculation(ui, main):
     return ui.wait_window(CAPTION + "Nastavení výpočtu")
 
 
+def open_reminders(ui, main):
+    # Alt opens the menu bar and Return its "Menu" on "Výpočet..."; the next entry is
+    # "Přehled", whose first usable entry is "Připomínky..." while the windows before it
+    # are not built.
+    ui.focus(main)
+    ui.keys("alt", "Return", "Down", "Right", "Return")
+    return ui.wait_window(CAPTION + "Připomínky")
+
+
+def close_reminders(ui, reminders):
+    ui.keys("Escape")
+    ui.wait_gone(reminders)
+
+
 def quit_program(ui, main):
     # Alt alone opens the menu bar: "Menu", its last entry "Ukončit".
     ui.focus(main)
@@ -212,6 +226,10 @@ def person_record(first_name, surname, date, sex):
 
 def scenario(ui, app):
     main = main_window(ui)
+
+    # It opens over the main window and closes back to it.
+    close_reminders(ui, open_reminders(ui, main))
+    expect("the window shown after the reminders", ui.wait_window("Tarvenik"), main)
 
     selection = open_calculation(ui, main)
     add_person(ui, selection, "Jiří", "Dvořák", "M", "05031975")
