@@ -29,18 +29,8 @@ fs::path horoscopeFolder(const fs::path& appFolder, std::string_view system) {
     return appFolder / "Data" / "Horoskopy" / utf8Path(system);
 }
 
-Result<std::optional<std::vector<std::string>>> readTabs(const fs::path& appFolder,
-                                                         std::string_view system) {
-    const fs::path path = horoscopeFolder(appFolder, system) / "tabs.txt";
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        return std::optional<std::vector<std::string>>{};
-    }
-    auto lines = readTextLines(path);
-    if (!lines) {
-        return lines.error();
-    }
-    return std::optional<std::vector<std::string>>{std::move(lines).value()};
+Result<std::vector<std::string>> readTabs(const fs::path& appFolder, std::string_view system) {
+    return readTextLines(horoscopeFolder(appFolder, system) / "tabs.txt");
 }
 
 Result<std::vector<std::string>> readSignList(const fs::path& appFolder, std::string_view system) {

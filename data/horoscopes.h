@@ -67,9 +67,9 @@ std::optional<SignSource> signSourceOf(std::string_view system);
 std::filesystem::path horoscopeFolder(const std::filesystem::path& appFolder,
                                       std::string_view system);
 
-// The tab captions of "tabs.txt"; empty when the system has no tab list.
-Result<std::optional<std::vector<std::string>>> readTabs(const std::filesystem::path& appFolder,
-                                                         std::string_view system);
+// The tab captions of "tabs.txt"; NotFound when the system has no tab list.
+Result<std::vector<std::string>> readTabs(const std::filesystem::path& appFolder,
+                                          std::string_view system);
 // The lines of "seznam.txt"; a missing list is an error.
 Result<std::vector<std::string>> readSignList(const std::filesystem::path& appFolder,
                                               std::string_view system);

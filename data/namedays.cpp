@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <system_error>
 
 namespace tarvenik {
 
@@ -49,11 +48,6 @@ fs::path nameDayPath(const fs::path& appFolder, NameDayFile file) {
     return appFolder / nameDayFileName(file);
 }
 
-bool nameDayFileExists(const fs::path& appFolder, NameDayFile file) {
-    std::error_code ec;
-    return fs::is_regular_file(nameDayPath(appFolder, file), ec);
-}
-
 std::string nameDayKey(DateTime date) {
     return date.format("d.M.");
 }
@@ -76,15 +70,12 @@ std::optional<DayMonth> parseNameDayKey(std::string_view key) {
     return DayMonth{*day, *month};
 }
 
-Result<std::string> namesForDate(const fs::path& appFolder, DateTime date) {
-    if (!nameDayFileExists(appFolder, NameDayFile::Standard)) {
-        return std::string(kNameDayFileMissing);
+Result<std::optional<std::string>> namesForDate(const fs::path& appFolder, DateTime date) {
+    const auto bytes = readFileBytes(nameDayPath(appFolder, NameDayFile::Standard));
+    if (!bytes) {
+        return bytes.error();
     }
-    auto doc = loadIni(nameDayPath(appFolder, NameDayFile::Standard));
-    if (!doc) {
-        return doc.error();
-    }
-    return doc->readString(kNameDaySection, nameDayKey(date), kNameDayKeyMissing);
+    return IniDocument::fromBytes(*bytes).value(kNameDaySection, nameDayKey(date));
 }
 
 namespace {
@@ -131,15 +122,11 @@ Fit fitOf(std::string_view upperLine, std::string_view name) {
 
 Result<NameDayMatches> nameDayOfName(const fs::path& appFolder, std::string_view firstName,
                                      std::string_view secondName) {
-    NameDayMatches result;
-    if (!nameDayFileExists(appFolder, NameDayFile::Standard)) {
-        return result;
-    }
     auto lines = readTextLines(nameDayPath(appFolder, NameDayFile::Standard));
     if (!lines) {
         return lines.error();
     }
-    result.fileFound = true;
+    NameDayMatches result;
     const std::string first = fullUpper(firstName);
     const std::string second = fullUpper(secondName);
     Fit bestFirst = Fit::None;

@@ -1,7 +1,8 @@
 #pragma once
 // The name-day calendar: Svatky.ini (standard) and SvatkyEx.ini (extended), both a
 // "[Svátky]" header line followed by "d.m.=names" lines. Every call reads the file again;
-// nothing is cached.
+// nothing is cached. A missing file is an error of kind NotFound; what to show for it is
+// each caller's own text.
 
 #include "platform/DateTime.h"
 #include "platform/result.h"
@@ -17,12 +18,9 @@ namespace tarvenik {
 enum class NameDayFile { Standard, Extended };
 
 inline constexpr const char* kNameDaySection = "Svátky";
-inline constexpr const char* kNameDayFileMissing = "<nenalezeno>";
-inline constexpr const char* kNameDayKeyMissing = "-=Nenalezeno=-";
 
 const char* nameDayFileName(NameDayFile file); // "Svatky.ini" or "SvatkyEx.ini"
 std::filesystem::path nameDayPath(const std::filesystem::path& appFolder, NameDayFile file);
-bool nameDayFileExists(const std::filesystem::path& appFolder, NameDayFile file);
 
 // "d.m." without leading zeros: 1.1., 29.2., 24.12.
 std::string nameDayKey(DateTime date);
@@ -43,12 +41,11 @@ struct DayMonth {
 // empty for anything else (the header line, "32.1.", "1.1.x").
 std::optional<DayMonth> parseNameDayKey(std::string_view key);
 
-// Today's holders from Svatky.ini: the names text, kNameDayKeyMissing when the day's key is
-// absent, kNameDayFileMissing when the file does not exist.
-Result<std::string> namesForDate(const std::filesystem::path& appFolder, DateTime date);
+// Today's holders from Svatky.ini: the names text, or nothing when the day's key is absent.
+Result<std::optional<std::string>> namesForDate(const std::filesystem::path& appFolder,
+                                                DateTime date);
 
 struct NameDayMatches {
-    bool fileFound = false;
     std::optional<DayMonth> first;  // the person's name day
     std::optional<DayMonth> second; // the partner's; never found for an empty name
 };
@@ -61,8 +58,7 @@ struct NameDayMatches {
 Result<NameDayMatches> nameDayOfName(const std::filesystem::path& appFolder,
                                      std::string_view firstName, std::string_view secondName = {});
 
-// Every line but the header, in file order, split at its first '='. A missing file is an
-// error; callers that show their own message check nameDayFileExists first.
+// Every line but the header, in file order, split at its first '='.
 Result<std::vector<NameDayEntry>> loadNameDayEntries(const std::filesystem::path& appFolder,
                                                      NameDayFile file);
 

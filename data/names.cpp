@@ -126,22 +126,17 @@ NameRecord substituteNameRecord(std::string_view firstName) {
     return record;
 }
 
-NameRecordLookup nameRecordOf(const fs::path& appFolder, std::string_view firstName) {
-    NameRecordLookup result{NameLookup::Substitute, substituteNameRecord(firstName), {}};
+Result<NameRecord> nameRecordOf(const fs::path& appFolder, std::string_view firstName) {
     std::size_t pos = 0;
     const std::string letter =
         firstName.empty() ? std::string() : nameLetter(nextCodePoint(firstName, pos));
     // Only A-Z have files; any other letter (Á, a digit, a slash) must not become a path.
     if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') {
-        result.status = NameLookup::FileError;
-        result.error = Error{nameFilePath(appFolder, letter).string(), "no file for this letter"};
-        return result;
+        return notFoundError(nameFilePath(appFolder, letter).string());
     }
     const auto records = readNameFile(nameFilePath(appFolder, letter));
     if (!records) {
-        result.status = NameLookup::FileError;
-        result.error = records.error();
-        return result;
+        return records.error();
     }
     const std::string wanted = asciiUpper(firstName);
     auto found = std::find_if(records->begin(), records->end(),
@@ -151,11 +146,7 @@ NameRecordLookup nameRecordOf(const fs::path& appFolder, std::string_view firstN
             return asciiUpper(r.domesticForms).find(wanted) != std::string::npos;
         });
     }
-    if (found != records->end()) {
-        result.status = NameLookup::Found;
-        result.record = *found;
-    }
-    return result;
+    return found != records->end() ? *found : substituteNameRecord(firstName);
 }
 
 } // namespace tarvenik

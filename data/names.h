@@ -15,7 +15,6 @@
 namespace tarvenik {
 
 inline constexpr std::size_t kNameRecordSize = 527;
-inline constexpr const char* kNameLetterError = "Chyba! Zřejmě je první znak jména nestandartní!";
 
 struct NameRecord {
     std::string name;          // jméno
@@ -101,22 +100,11 @@ Result<void> writeNameFile(const std::filesystem::path& path,
 // A record whose name is `firstName` cut to 20 characters and every other field "---".
 NameRecord substituteNameRecord(std::string_view firstName);
 
-enum class NameLookup {
-    Found,      // a record of the letter file
-    Substitute, // the file was read but holds no such name
-    FileError,  // no file for the first character, or it could not be read: the window
-                // shows kNameLetterError
-};
-
-struct NameRecordLookup {
-    NameLookup status = NameLookup::Substitute;
-    NameRecord record; // always usable: the substitute unless found
-    Error error;       // what failed, for FileError
-};
-
 // The person's record: the first whose name equals `firstName` with only a-z folded,
 // else the first whose domestic forms contain it (folded the same way), else the
-// substitute.
-NameRecordLookup nameRecordOf(const std::filesystem::path& appFolder, std::string_view firstName);
+// substitute. An error when the letter file cannot be read: NotFound when the first
+// character has no file (Á, a digit) or the file is missing; the caller then shows its
+// message and uses the substitute.
+Result<NameRecord> nameRecordOf(const std::filesystem::path& appFolder, std::string_view firstName);
 
 } // namespace tarvenik

@@ -25,7 +25,14 @@ Result<RemindedPersons> loadRemindedPersons(const fs::path& appFolder) {
         return persons.error();
     }
     RemindedPersons out;
-    out.nameDayFileFound = nameDayFileExists(appFolder, NameDayFile::Standard);
+    // An empty name matches no line: this reading only tells whether the calendar is there.
+    if (const auto calendar = nameDayOfName(appFolder, ""); !calendar) {
+        if (!calendar.error().notFound()) {
+            return calendar.error();
+        }
+    } else {
+        out.nameDayFileFound = true;
+    }
     std::map<std::string, std::optional<DayMonth>> known; // one look-up per first name
     for (Person& p : persons.value()) {
         auto found = known.find(p.firstName);

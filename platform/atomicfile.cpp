@@ -66,7 +66,7 @@ void syncFolder(const fs::path& folder) {
 Result<std::string> readFileBytes(const fs::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return systemError(path, errno);
+        return errno == ENOENT ? notFoundError(path.string()) : systemError(path, errno);
     }
     std::string bytes;
     char buf[65536];

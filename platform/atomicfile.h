@@ -13,7 +13,7 @@
 namespace tarvenik {
 
 // The file's bytes, or an error naming the path and the system's reason.
-// A missing file is an error too; callers that treat it as empty check first.
+// A missing file is an error of kind NotFound.
 Result<std::string> readFileBytes(const std::filesystem::path& path);
 
 Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);

@@ -1,19 +1,37 @@
 #pragma once
 // A value or an error that says what failed and where. Readers and writers of every
 // layer return these instead of throwing across layer boundaries.
+//
+// "Missing" is said one way only: an error whose kind is NotFound. A caller that treats a
+// missing file as normal (no tab list, no calendar) tests notFound(); every other error is
+// a failure to report.
 
+#include <cerrno>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <variant>
 
 namespace tarvenik {
 
+enum class ErrorKind {
+    Failed,   // the file or data is there but could not be read, parsed or written
+    NotFound, // the file (or the thing asked for) does not exist
+};
+
 struct Error {
     std::string where;  // file path, optionally with a line or offset
     std::string reason; // what went wrong, in the system's or the parser's words
+    ErrorKind kind = ErrorKind::Failed;
 
+    bool notFound() const { return kind == ErrorKind::NotFound; }
     std::string text() const { return where.empty() ? reason : where + ": " + reason; }
 };
+
+// The error of a file that does not exist, in the system's words.
+inline Error notFoundError(std::string where) {
+    return Error{std::move(where), std::generic_category().message(ENOENT), ErrorKind::NotFound};
+}
 
 template <class T> class [[nodiscard]] Result {
 public:
@@ -26,7 +44,10 @@ public:
     T& value() & { return std::get<0>(m_v); }
     T&& value() && { return std::get<0>(std::move(m_v)); }
     const T& operator*() const& { return value(); }
+    T& operator*() & { return value(); }
+    T&& operator*() && { return std::move(*this).value(); }
     const T* operator->() const { return &value(); }
+    T* operator->() { return &value(); }
     const Error& error() const { return std::get<1>(m_v); }
 
 private:

@@ -1,16 +1,15 @@
 #pragma once
 // The one gateway from the windows to the system's dialogs: message boxes, open, save,
 // picture and print dialogs, and asking the system to open an address. Windows call
-// Dialogs::current(); tests install a DialogRecorder that records every call and answers
-// from a queue, so no real dialog ever blocks a test.
+// Dialogs::current(); tests install a recorder (tests/support) that records every call and
+// answers from a queue, so no real dialog ever blocks a test.
+
+#include "platform/result.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
-#include <deque>
-#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -23,6 +22,13 @@ struct Picture;
 QImage imageOf(const Picture& picture);
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
+
+// What the program was doing with the file when it failed.
+enum class FileAccess {
+    Read,
+    Write,
+    Update, // more than one step or file: read, change and write (an import, an export)
+};
 
 class Dialogs {
 public:
@@ -57,46 +63,13 @@ public:
     void information(QWidget* parent, const QString& caption, const QString& text);
     void warning(QWidget* parent, const QString& caption, const QString& text);
     void error(QWidget* parent, const QString& caption, const QString& text);
-};
 
-// Installs itself for its lifetime; records each call and answers from the queues
-// (an empty file queue answers "cancelled", an empty Yes/No queue answers No).
-class DialogRecorder : public Dialogs {
-public:
-    struct Call {
-        QString kind; // "message", "askYesNo", "openFile", "saveFile", "openPicture",
-                      // "print", "openAddress"
-        MessageIcon icon = MessageIcon::None;
-        QString caption;
-        QString text; // message text, start folder, or the address
-        QStringList filters;
-    };
-
-    DialogRecorder();
-    ~DialogRecorder() override;
-    DialogRecorder(const DialogRecorder&) = delete;
-    DialogRecorder& operator=(const DialogRecorder&) = delete;
-
-    std::vector<Call> calls;
-    std::deque<QString> fileAnswers;
-    std::deque<bool> yesNoAnswers;
-    bool printAnswer = false;
-
-    std::vector<Call> callsOf(const QString& kind) const;
-
-    void message(QWidget*, MessageIcon icon, const QString& caption, const QString& text) override;
-    bool askYesNo(QWidget*, MessageIcon icon, const QString& caption, const QString& text) override;
-    QString openFile(QWidget*, const QString& caption, const QString& folder,
-                     const QStringList& filters) override;
-    QString saveFile(QWidget*, const QString& caption, const QString& folder,
-                     const QStringList& filters) override;
-    QString openPicture(QWidget*, const QString& folder, const QStringList& filters) override;
-    bool print(QWidget*, QPrinter& printer) override;
-    bool openAddress(const QUrl& address) override;
-
-private:
-    QString nextFile();
-    Dialogs* m_previous = nullptr;
+    // The general report of a failed file operation: an error box captioned "Chyba" that
+    // names the file and the reason ("Soubor X nelze přečíst: reason", "... nelze uložit:
+    // reason", "... nelze zpracovat: reason", "Soubor X nebyl nalezen."). `lead`, a message
+    // the window was given for this failure, stands on the line before it.
+    void fileError(QWidget* parent, const Error& error, FileAccess access = FileAccess::Read,
+                   const QString& lead = {});
 };
 
 } // namespace tarvenik

@@ -17,7 +17,6 @@
 #include "ui/icons/Icons.h"
 #include "ui/qtext.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -30,16 +29,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedLayout>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolTip>
 
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -67,27 +63,9 @@ QStringList vcardFilters() {
             QStringLiteral("Všechny soubory (*)")};
 }
 
-// Tooltips appear almost at once and stay while the pointer rests on the control.
-class TooltipStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* ret) const override {
-        if (hint == SH_ToolTip_WakeUpDelay) {
-            return 10;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, ret);
-    }
-};
-
-void setUpTooltips() {
-    if (!dynamic_cast<TooltipStyle*>(QApplication::style())) {
-        QApplication::setStyle(new TooltipStyle);
-    }
-    QPalette palette = QToolTip::palette();
-    palette.setColor(QPalette::ToolTipBase, QColor(255, 251, 240));
-    palette.setColor(QPalette::ToolTipText, Qt::black);
-    QToolTip::setPalette(palette);
-}
+// What the status bar shows for a missing calendar, and for a day it does not list.
+const char* const kNameDayFileMissing = "<nenalezeno>";
+const char* const kNameDayKeyMissing = "-=Nenalezeno=-";
 
 QString folderOf(const QString& given) {
     QString folder = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
@@ -116,17 +94,18 @@ TFrmHlavni::TFrmHlavni(const QString& appFolder, Clock clock, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    setUpTooltips();
     buildControls();
     buildMenus();
     applyAvailability();
 
     const auto names = namesForDate(toPath(m_appFolder), toDateTime(now()));
     if (names) {
-        m_nameDays = toQ(*names);
+        m_nameDays = toQ(names->value_or(kNameDayKeyMissing));
     } else {
         m_nameDays = QString::fromUtf8(kNameDayFileMissing);
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"), toQ(names.error().text()));
+        if (!names.error().notFound()) {
+            Dialogs::current().fileError(this, names.error());
+        }
     }
     NacteniNastaveni();
     fillStatusBar();
@@ -329,7 +308,7 @@ void TFrmHlavni::NacteniNastaveni() {
         m_settings = *loaded;
     } else {
         m_settings = AppSettings{};
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"), toQ(loaded.error().text()));
+        Dialogs::current().fileError(this, loaded.error());
     }
     if (m_settings.Pouzit) {
         showPicture(toQ(m_settings.Cesta));
@@ -354,9 +333,8 @@ bool TFrmHlavni::showPicture(const QString& cesta) {
     const auto picture = loadPicture(resolvePicturePath(toPath(m_appFolder), fromQ(cesta)));
     if (!picture) {
         hidePicture();
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"),
-                                 QStringLiteral("Obrázek na pozadí nelze načíst.\n") +
-                                     toQ(picture.error().text()));
+        Dialogs::current().fileError(this, picture.error(), FileAccess::Read,
+                                     QStringLiteral("Obrázek na pozadí nelze načíst."));
         return false;
     }
     Image1->setPixmap(QPixmap::fromImage(imageOf(*picture)));
@@ -448,17 +426,6 @@ QDialog* TFrmHlavni::createOProgramu() {
 TFrmPripominky* TFrmHlavni::createPripominky() {
     return new TFrmPripominky(this, m_appFolder, now().date());
 }
-QDialog* TFrmHlavni::createTextViewer(const QString& caption, const QString& path) {
-    auto viewer = std::make_unique<TFrmText>(this);
-    viewer->setWindowTitle(caption);
-    if (const auto loaded = viewer->loadFile(path); !loaded) {
-        Dialogs::current().error(
-            this, QStringLiteral("Chyba"),
-            QStringLiteral("Soubor %1 nelze přečíst: %2").arg(path, toQ(loaded.error().reason)));
-        return nullptr;
-    }
-    return viewer.release();
-}
 
 void TFrmHlavni::BtnVypocetClick() {
     for (;;) {
@@ -474,7 +441,7 @@ void TFrmHlavni::BtnVypocetClick() {
         }
         std::unique_ptr<QDialog> vypis(createVypis(udaje.get()));
         udaje.reset();
-        if (!vypis || vypis->exec() != kResultRetry) {
+        if (!vypis || vypis->exec() != TFrmVypis::kResultRetry) {
             show();
             return;
         }
@@ -525,10 +492,9 @@ void TFrmHlavni::ImportVCard1Click() {
     }
     const auto imported = importPersons(toPath(m_appFolder), toPath(file), toDateTime(now()));
     if (!imported) {
-        Dialogs::current().error(
-            this, QStringLiteral("Tarvenik"),
-            QStringLiteral("Import osob se nezdařil, žádná osoba nebyla přidána.\n\n%1")
-                .arg(toQ(imported.error().text())));
+        Dialogs::current().fileError(
+            this, imported.error(), FileAccess::Update,
+            QStringLiteral("Import osob se nezdařil, žádná osoba nebyla přidána."));
         return;
     }
     Dialogs::current().information(
@@ -540,7 +506,7 @@ void TFrmHlavni::ImportVCard1Click() {
 void TFrmHlavni::ExportVCard1Click() {
     const auto names = listPersons(toPath(m_appFolder));
     if (!names) {
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"), toQ(names.error().text()));
+        Dialogs::current().fileError(this, names.error());
         return;
     }
     if (names->empty()) {
@@ -556,9 +522,8 @@ void TFrmHlavni::ExportVCard1Click() {
     }
     const auto written = exportPersons(toPath(m_appFolder), toPath(file));
     if (!written) {
-        Dialogs::current().error(
-            this, QStringLiteral("Tarvenik"),
-            QStringLiteral("Osoby nelze uložit.\n\n%1").arg(toQ(written.error().text())));
+        Dialogs::current().fileError(this, written.error(), FileAccess::Update,
+                                     QStringLiteral("Osoby nelze uložit."));
         return;
     }
     Dialogs::current().information(
@@ -567,7 +532,7 @@ void TFrmHlavni::ExportVCard1Click() {
 }
 
 void TFrmHlavni::Help1Click() {
-    runDialog(new TFrmNastaveni(this));
+    runDialog(new TFrmNastaveni(this, *this));
 }
 void TFrmHlavni::Konec1Click() {
     close();
@@ -585,12 +550,16 @@ void TFrmHlavni::About1Click() {
 }
 
 void TFrmHlavni::showHelpText(const char* fileName, const QString& caption) {
-    const QString path = m_appFolder + QString::fromLatin1(fileName);
-    if (!QFileInfo(path).isFile()) {
+    auto viewer = std::make_unique<TFrmText>(this);
+    viewer->setWindowTitle(caption);
+    const auto loaded = viewer->loadFile(m_appFolder + QString::fromLatin1(fileName));
+    if (!loaded && loaded.error().notFound()) {
         Dialogs::current().plain(this, QString::fromUtf8(kHelpMissing));
-        return;
+    } else if (!loaded) {
+        Dialogs::current().fileError(this, loaded.error());
+    } else {
+        runDialog(viewer.release());
     }
-    runDialog(createTextViewer(caption, path));
 }
 
 void TFrmHlavni::Literatura1Click() {

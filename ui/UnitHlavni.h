@@ -5,9 +5,10 @@
 // holders and data/settings for the settings (NacteniNastaveni), and applies them: the
 // background picture (decoded by platform/picture), the window's opacity. Its buttons and
 // menus open every other window through one function each; the settings dialog acts back
-// on it through the public setters below. Only this window reads the clock.
+// on it through SettingsTarget. Only this window reads the clock.
 
 #include "data/settings.h"
+#include "ui/UnitNastaveni.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -26,13 +27,10 @@ namespace tarvenik {
 
 class TFrmPripominky;
 
-// The result a report window ends with to ask for a new calculation.
-inline constexpr int kResultRetry = 4;
-
 // " Dnes je úterý, 8.12.2026"
 QString todayPanelText(const QDate& today);
 
-class TFrmHlavni : public QMainWindow {
+class TFrmHlavni : public QMainWindow, public SettingsTarget {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
@@ -41,26 +39,26 @@ public:
     explicit TFrmHlavni(const QString& appFolder = {}, Clock clock = {}, QWidget* parent = nullptr);
 
     // With a trailing '/'.
-    const QString& appFolder() const { return m_appFolder; }
-    const AppSettings& settings() const { return m_settings; }
+    const QString& appFolder() const override { return m_appFolder; }
+    const AppSettings& settings() const override { return m_settings; }
     QString panelText(int panel) const;
 
     // Reads Tarvenik.ini again and applies picture and opacity.
-    void NacteniNastaveni();
+    void NacteniNastaveni() override;
 
     // Run once the window is shown: opens the reminder window when Tarvenik.ini asks for it
     // and somebody's birthday or name day is today.
     void PripominkyPriSpusteni();
 
     // What the settings dialog changes directly.
-    void setOpacityEnabled(bool on);
-    void setOpacityLevel(int level);
+    void setOpacityEnabled(bool on) override;
+    void setOpacityLevel(int level) override;
     bool opacityEnabled() const { return m_opacityOn; }
     int opacityLevel() const { return m_opacityLevel; }
     // Loads the picture named by a Cesta value (relative to the application folder) and
     // shows it; a failure is reported in an error box and leaves the picture hidden.
-    bool showPicture(const QString& cesta);
-    void hidePicture();
+    bool showPicture(const QString& cesta) override;
+    void hidePicture() override;
 
     // Controls, under their given names.
     QLabel* Image1;
@@ -140,7 +138,6 @@ private:
     QDialog* createAktualizace();
     QDialog* createOProgramu();
     TFrmPripominky* createPripominky();
-    QDialog* createTextViewer(const QString& caption, const QString& path);
 
     // Feature windows hide the main window while they run; dialogs open over it.
     void runFeatureWindow(QDialog* window);

@@ -2,7 +2,6 @@
 
 #include "data/settings.h"
 #include "ui/Dialogs.h"
-#include "ui/UnitHlavni.h"
 #include "ui/icons/Icons.h"
 #include "ui/qtext.h"
 
@@ -28,7 +27,8 @@ QStringList pictureDialogFilters() {
     };
 }
 
-TFrmNastaveni::TFrmNastaveni(TFrmHlavni* main) : QDialog(main), m_main(main) {
+TFrmNastaveni::TFrmNastaveni(QWidget* parent, SettingsTarget& target)
+    : QDialog(parent), m_target(target) {
     setObjectName(QStringLiteral("FrmNastaveni"));
     setWindowTitle(QStringLiteral("Tarvenik :: Nastavení"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -37,8 +37,8 @@ TFrmNastaveni::TFrmNastaveni(TFrmHlavni* main) : QDialog(main), m_main(main) {
     buildControls();
 
     m_initialised = false;
-    m_main->NacteniNastaveni();
-    const AppSettings& s = m_main->settings();
+    m_target.NacteniNastaveni();
+    const AppSettings& s = m_target.settings();
     ChkPartner->setChecked(s.Partner);
     ChkBoxPamatovat->setChecked(s.Pamatovat);
     ChkBoxPruhlednost->setChecked(s.Pruhlednost);
@@ -112,11 +112,11 @@ void TFrmNastaveni::ChkBoxPamatovatClick() {
 
 void TFrmNastaveni::ChkBoxPruhlednostClick() {
     ScrollBarPruhlednost->setEnabled(ChkBoxPruhlednost->isChecked());
-    m_main->setOpacityEnabled(ChkBoxPruhlednost->isChecked());
+    m_target.setOpacityEnabled(ChkBoxPruhlednost->isChecked());
 }
 
 void TFrmNastaveni::ScrollBarPruhlednostChange() {
-    m_main->setOpacityLevel(ScrollBarPruhlednost->value());
+    m_target.setOpacityLevel(ScrollBarPruhlednost->value());
 }
 
 void TFrmNastaveni::ChkBoxObrazekClick() {
@@ -124,12 +124,12 @@ void TFrmNastaveni::ChkBoxObrazekClick() {
         return;
     }
     if (!ChkBoxObrazek->isChecked()) {
-        m_main->hidePicture(); // the pending path stays for the next time
+        m_target.hidePicture(); // the pending path stays for the next time
         return;
     }
     const QString start = m_pendingPath.isEmpty()
-                              ? m_main->appFolder()
-                              : QFileInfo(fromPath(resolvePicturePath(toPath(m_main->appFolder()),
+                              ? m_target.appFolder()
+                              : QFileInfo(fromPath(resolvePicturePath(toPath(m_target.appFolder()),
                                                                       fromQ(m_pendingPath))))
                                     .absolutePath();
     const QString chosen = Dialogs::current().openPicture(this, start, pictureDialogFilters());
@@ -137,8 +137,8 @@ void TFrmNastaveni::ChkBoxObrazekClick() {
         ChkBoxObrazek->setChecked(false);
         return;
     }
-    const QString stored = toQ(storedPicturePath(fromQ(chosen), fromQ(m_main->appFolder())));
-    if (!m_main->showPicture(stored)) {
+    const QString stored = toQ(storedPicturePath(fromQ(chosen), fromQ(m_target.appFolder())));
+    if (!m_target.showPicture(stored)) {
         // A picture that cannot be shown is not kept: the box goes off, the former path stays.
         ChkBoxObrazek->setChecked(false);
         return;
@@ -158,12 +158,11 @@ AppSettings TFrmNastaveni::values() const {
 }
 
 bool TFrmNastaveni::save() {
-    const auto folder = toPath(m_main->appFolder());
+    const auto folder = toPath(m_target.appFolder());
     const auto saved = saveSettings(folder, values());
     if (!saved) {
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"),
-                                 toQ(unableToWriteMessage(settingsPath(folder))) +
-                                     QStringLiteral("\n") + toQ(saved.error().reason));
+        Dialogs::current().fileError(this, saved.error(), FileAccess::Write,
+                                     toQ(unableToWriteMessage(settingsPath(folder))));
         return false;
     }
     return true;

@@ -1,12 +1,13 @@
 #pragma once
 // TFrmNastaveni, the settings dialog.
 //
-// Data flow: at creation it asks the main window to reload Tarvenik.ini
-// (NacteniNastaveni) and shows the loaded AppSettings; every change acts on the main
-// window at once (opacity switch and level, background picture). Every close saves the
-// six values through data/settings, in their fixed order.
+// Data flow: at creation it asks its target, the main window, to reload Tarvenik.ini
+// (NacteniNastaveni) and shows the loaded AppSettings; every change acts on the target at
+// once (opacity switch and level, background picture). Every close saves the six values
+// through data/settings, in their fixed order.
 
 #include <QDialog>
+#include <QString>
 #include <QStringList>
 
 class QCheckBox;
@@ -16,8 +17,25 @@ class QScrollBar;
 
 namespace tarvenik {
 
-class TFrmHlavni;
 struct AppSettings;
+
+// What the settings dialog reads from and changes on the window it is opened for.
+class SettingsTarget {
+public:
+    virtual ~SettingsTarget() = default;
+
+    // The application folder, with a trailing '/'.
+    virtual const QString& appFolder() const = 0;
+    // Reads Tarvenik.ini again and applies it; settings() then holds what was read.
+    virtual void NacteniNastaveni() = 0;
+    virtual const AppSettings& settings() const = 0;
+
+    virtual void setOpacityEnabled(bool on) = 0;
+    virtual void setOpacityLevel(int level) = 0;
+    // Shows the picture of a Cesta value; false (and the failure reported) when it cannot.
+    virtual bool showPicture(const QString& cesta) = 0;
+    virtual void hidePicture() = 0;
+};
 
 // Filters of the picture dialog: each shows its caption, the patterns after it stay hidden.
 QStringList pictureDialogFilters();
@@ -25,7 +43,7 @@ QStringList pictureDialogFilters();
 class TFrmNastaveni : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmNastaveni(TFrmHlavni* main);
+    TFrmNastaveni(QWidget* parent, SettingsTarget& target);
 
     QGroupBox* GrpBoxNastaveni;
     QCheckBox* ChkPartner;
@@ -53,7 +71,7 @@ private:
     AppSettings values() const;
     bool save();
 
-    TFrmHlavni* m_main;
+    SettingsTarget& m_target;
     QString m_pendingPath;
     bool m_initialised = false;
 };

@@ -29,12 +29,12 @@ TFrmPripominky::TFrmPripominky(QWidget* parent, const QString& appFolder, QDate 
     if (auto loaded = loadRemindedPersons(folder)) {
         m_persons = std::move(loaded).value();
     } else {
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"), toQ(loaded.error().text()));
+        Dialogs::current().fileError(this, loaded.error());
     }
     if (const auto on = readRemindersAtStartup(folder)) {
         ChkBoxPriSpusteni->setChecked(*on);
     } else {
-        Dialogs::current().error(this, QStringLiteral("Tarvenik"), toQ(on.error().text()));
+        Dialogs::current().fileError(this, on.error());
     }
     SpinDnyChange();
 
@@ -126,9 +126,7 @@ void TFrmPripominky::ChkBoxPriSpusteniClick() {
     const auto written =
         writeRemindersAtStartup(toPath(m_appFolder), ChkBoxPriSpusteni->isChecked());
     if (!written) {
-        Dialogs::current().error(
-            this, QStringLiteral("Tarvenik"),
-            QStringLiteral("Nastavení nelze uložit: %1").arg(toQ(written.error().text())));
+        Dialogs::current().fileError(this, written.error(), FileAccess::Write);
         const QSignalBlocker quiet(ChkBoxPriSpusteni);
         ChkBoxPriSpusteni->setChecked(!ChkBoxPriSpusteni->isChecked());
     }

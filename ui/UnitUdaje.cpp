@@ -127,12 +127,6 @@ bool TFrmUdaje::partnerChosen() const {
     return ChkBoxPartner->isChecked();
 }
 
-void TFrmUdaje::reportPersonFileError(const Error& error) {
-    Dialogs::current().error(this, QStringLiteral("Chyba souboru s údaji"),
-                             QStringLiteral("Soubor %1 se nepodařilo zpracovat: %2")
-                                 .arg(toQ(error.where), toQ(error.reason)));
-}
-
 void TFrmUdaje::refreshLists() {
     m_names.clear();
     const auto names = listPersons(toPath(m_appFolder));
@@ -141,7 +135,7 @@ void TFrmUdaje::refreshLists() {
             m_names.push_back(toQ(n));
         }
     } else {
-        reportPersonFileError(names.error());
+        Dialogs::current().fileError(this, names.error());
     }
     sortCzech(m_names);
     for (QComboBox* box : {ComBoxUdaje, ComBoxUdaje2}) {
@@ -158,6 +152,8 @@ void TFrmUdaje::NactiPamatovat() {
         const auto read = readRememberedSelection(toPath(m_appFolder), loaded.Partner);
         if (read) {
             remembered = *read;
+        } else {
+            Dialogs::current().fileError(this, read.error());
         }
     }
     const PersonListChoice c =
@@ -184,9 +180,7 @@ void TFrmUdaje::BtnOKClick() {
                                          fromQ(partnerRecordName())};
         const auto written = writeRememberedSelection(toPath(m_appFolder), chosen);
         if (!written) {
-            Dialogs::current().error(this, QStringLiteral("Chyba"),
-                                     toQ(unableToWriteMessage(settingsPath(toPath(m_appFolder)))) +
-                                         QStringLiteral(": ") + toQ(written.error().reason));
+            Dialogs::current().fileError(this, written.error(), FileAccess::Write);
         }
     }
     if (!selectionComplete(ChkBoxPartner->isChecked(), ComBoxUdaje->currentIndex() >= 0,
@@ -202,7 +196,7 @@ void TFrmUdaje::BtnPridatClick() {
     TFrmPridat form(this, TFrmPridat::Mode::Add, m_clock());
     if (form.exec() == QDialog::Accepted) {
         if (const auto written = writePerson(toPath(m_appFolder), form.person()); !written) {
-            reportPersonFileError(written.error());
+            Dialogs::current().fileError(this, written.error(), FileAccess::Write);
         }
         refreshLists();
     }
@@ -218,12 +212,12 @@ void TFrmUdaje::BtnUpravitClick() {
         if (stored) {
             form.setPerson(*stored);
         } else {
-            reportPersonFileError(stored.error());
+            Dialogs::current().fileError(this, stored.error());
         }
         if (form.exec() == QDialog::Accepted) {
             const auto written = replacePerson(toPath(m_appFolder), old, form.person());
             if (!written) {
-                reportPersonFileError(written.error());
+                Dialogs::current().fileError(this, written.error(), FileAccess::Write);
             }
             refreshLists();
         }
@@ -241,7 +235,7 @@ void TFrmUdaje::BtnSmazatClick() {
                                 ? deleteAllPersons(toPath(m_appFolder))
                                 : erasePerson(toPath(m_appFolder), fromQ(chosen));
         if (!result) {
-            reportPersonFileError(result.error());
+            Dialogs::current().fileError(this, result.error(), FileAccess::Write);
         }
         refreshLists();
     }

@@ -7,7 +7,6 @@
 // TFrmCoCo. On OK the report window reads the chosen record names and the partner option.
 
 #include "data/settings.h"
-#include "platform/result.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -60,7 +59,6 @@ public:
 private:
     void buildControls();
     void refreshLists();
-    void reportPersonFileError(const Error& error);
     QStringList m_names;
     QString m_appFolder;
     SettingsSource m_settings;

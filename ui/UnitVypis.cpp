@@ -9,7 +9,6 @@
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
 #include "ui/UnitCekejte.h"
-#include "ui/UnitHlavni.h"
 #include "ui/icons/Icons.h"
 #include "ui/qtext.h"
 
@@ -21,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,24 +36,6 @@ namespace {
 
 constexpr int kNameLimit = 30;
 const DateTime kReportDefaultDate = *DateTime::fromDate(1980, 2, 1);
-
-QPixmap sexIcon(bool female) {
-    QPixmap pix(16, 16);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(female ? QColor(200, 60, 120) : QColor(40, 90, 180));
-    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter,
-               female ? QStringLiteral("\u2640") : QStringLiteral("\u2642"));
-    return pix;
-}
 
 } // namespace
 
@@ -91,13 +71,14 @@ QString headerLine(const Person& p) {
 }
 
 TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
-                     const QString& partnerRecord, bool partner, Clock clock)
+                     const QString& partnerRecord, bool partner, Clock clock,
+                     std::chrono::milliseconds waitPause)
     : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)), m_hasPartner(partner),
       m_userRecord(userRecord), m_partnerRecord(partnerRecord) {
     // The wait window is seen while the report is computed.
     TFrmCekejte wait;
     wait.showNow();
-    QThread::msleep(333);
+    QThread::msleep(static_cast<unsigned long>(waitPause.count()));
 
     setObjectName(QStringLiteral("FrmVypis"));
     setWindowTitle(QStringLiteral("Tarvenik :: Výpis výpočtu"));
@@ -262,6 +243,9 @@ void TFrmVypis::nastav_promene() {
     const std::filesystem::path folder = toPath(m_appFolder);
     const auto load = [&](const QString& record, ReportPerson& into) {
         const auto read = readPerson(folder, fromQ(record), kReportDefaultDate);
+        if (!read) {
+            Dialogs::current().fileError(this, read.error());
+        }
         into.person = read ? *read : Person{"", "", kReportDefaultDate, 0, 0, false, -1};
         into.person.firstName = cutChars(into.person.firstName, kNameLimit);
         into.person.surname = cutChars(into.person.surname, kNameLimit);
@@ -272,22 +256,22 @@ void TFrmVypis::nastav_promene() {
         load(m_partnerRecord, m_partner);
     }
 
-    if (nameDayFileExists(folder, NameDayFile::Standard)) {
-        const auto found = nameDayOfName(folder, m_user.person.firstName,
-                                         m_hasPartner ? m_partner.person.firstName : "");
-        const auto apply = [](const std::optional<DayMonth>& day, ReportPerson& into) {
-            into.hasNameDay = day.has_value();
-            if (day) {
-                into.nameDayDate = *DateTime::fromDate(2000, day->month, day->day);
-            }
-        };
-        if (found) {
-            apply(found->first, m_user);
-            apply(found->second, m_partner);
+    const auto found = nameDayOfName(folder, m_user.person.firstName,
+                                     m_hasPartner ? m_partner.person.firstName : "");
+    const auto apply = [](const std::optional<DayMonth>& day, ReportPerson& into) {
+        into.hasNameDay = day.has_value();
+        if (day) {
+            into.nameDayDate = *DateTime::fromDate(2000, day->month, day->day);
         }
-    } else {
+    };
+    if (found) {
+        apply(found->first, m_user);
+        apply(found->second, m_partner);
+    } else if (found.error().notFound()) {
         Dialogs::current().plain(
             this, QStringLiteral("Soubor se svátky nenalezen, zkuste přeinstalovat aplikaci!"));
+    } else {
+        Dialogs::current().fileError(this, found.error());
     }
     for (ReportPerson* p : {&m_user, &m_partner}) {
         const CalendarFields f = p->person.birthDate.fields();
@@ -330,10 +314,17 @@ void TFrmVypis::applyFormShow() {
     }
 
     const auto lookUp = [this](ReportPerson& p) {
-        const NameRecordLookup found = nameRecordOf(toPath(m_appFolder), p.person.firstName);
-        p.record = found.record;
-        if (found.status == NameLookup::FileError) {
-            Dialogs::current().plain(this, toQ(kNameLetterError));
+        const QString letterError =
+            QStringLiteral("Chyba! Zřejmě je první znak jména nestandartní!");
+        const auto found = nameRecordOf(toPath(m_appFolder), p.person.firstName);
+        p.record = found ? *found : substituteNameRecord(p.person.firstName);
+        if (found) {
+            return;
+        }
+        if (found.error().notFound()) {
+            Dialogs::current().plain(this, letterError);
+        } else {
+            Dialogs::current().fileError(this, found.error(), FileAccess::Read, letterError);
         }
     };
     lookUp(m_user);
@@ -345,21 +336,11 @@ void TFrmVypis::applyFormShow() {
 }
 
 bool TFrmVypis::loadText(const std::filesystem::path& path, RichDoc& doc, bool reportMissing) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        if (reportMissing) {
-            Dialogs::current().error(this, QStringLiteral("Chyba"),
-                                     QStringLiteral("Soubor %1 nebyl nalezen, prosím přeinstalujte "
-                                                    "aplikaci.")
-                                         .arg(fromPath(path)));
-        }
-        return false;
-    }
     auto read = readRtfFile(path);
     if (!read) {
-        Dialogs::current().error(this, QStringLiteral("Chyba"),
-                                 QStringLiteral("Soubor %1 nelze přečíst: %2")
-                                     .arg(fromPath(path), toQ(read.error().reason)));
+        if (reportMissing || !read.error().notFound()) {
+            Dialogs::current().fileError(this, read.error());
+        }
         return false;
     }
     doc = std::move(read).value();
@@ -430,9 +411,7 @@ void TFrmVypis::Ulozit1Click() {
         path += QStringLiteral(".rtf");
     }
     if (const auto saved = RichEdit1->save(toPath(path)); !saved) {
-        Dialogs::current().error(
-            this, QStringLiteral("Chyba"),
-            QStringLiteral("Soubor %1 nelze uložit: %2").arg(path, toQ(saved.error().reason)));
+        Dialogs::current().fileError(this, saved.error(), FileAccess::Write);
     }
 }
 

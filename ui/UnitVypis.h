@@ -18,6 +18,7 @@
 #include <QDialog>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -71,8 +72,14 @@ class TFrmVypis : public QDialog {
 public:
     using Clock = std::function<QDateTime()>;
 
+    // The result the window ends with to ask for a new calculation.
+    static constexpr int kResultRetry = 4;
+    // How long the wait window stays at least, so that it is seen; tests pass zero.
+    static constexpr std::chrono::milliseconds kWaitPause{333};
+
     TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
-              const QString& partnerRecord, bool partner, Clock clock = {});
+              const QString& partnerRecord, bool partner, Clock clock = {},
+              std::chrono::milliseconds waitPause = kWaitPause);
     ~TFrmVypis() override;
 
     const ReportPerson& user() const { return m_user; }

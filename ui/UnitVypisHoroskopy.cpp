@@ -220,8 +220,10 @@ void TFrmVypis::zobraz_horoskopy() {
     const std::filesystem::path folder = toPath(m_appFolder);
     const auto tabs = readTabs(folder, m_selection.system);
     std::vector<std::string> captions;
-    if (tabs && tabs->has_value()) {
-        captions = **tabs;
+    if (tabs) {
+        captions = *tabs;
+    } else if (!tabs.error().notFound()) {
+        Dialogs::current().fileError(this, tabs.error());
     }
     setTabs(captions);
     RichEdit1->hide();

@@ -189,13 +189,13 @@ TEST(ContentNames, EveryCalendarNameHasItsRecordWithItsDay) {
     EXPECT_GT(daysOf.size(), 300u);
     Faults faults;
     for (const auto& [name, days] : daysOf) {
-        const NameRecordLookup found = nameRecordOf(kApp, name);
-        if (found.status == NameLookup::FileError) {
-            faults.add(name + " (" + days.front() + "): " + found.error.text());
-        } else if (found.status != NameLookup::Found || found.record.name != name) {
+        const auto found = nameRecordOf(kApp, name);
+        if (!found) {
+            faults.add(name + " (" + days.front() + "): " + found.error().text());
+        } else if (*found == substituteNameRecord(name) || found->name != name) {
             faults.add(name + " (" + days.front() + "): no record of this name");
-        } else if (std::find(days.begin(), days.end(), found.record.nameDay) == days.end()) {
-            faults.add(name + " (" + days.front() + "): the record says " + found.record.nameDay);
+        } else if (std::find(days.begin(), days.end(), found->nameDay) == days.end()) {
+            faults.add(name + " (" + days.front() + "): the record says " + found->nameDay);
         }
     }
     EXPECT_TRUE(faults.list.empty()) << faults.text();

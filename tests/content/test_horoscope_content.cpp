@@ -109,7 +109,10 @@ std::size_t wordCount(const std::string& text) {
 
 std::vector<std::string> tabsOf(const char* system) {
     const auto tabs = readTabs(kApp, system);
-    return tabs && tabs->has_value() ? **tabs : std::vector<std::string>{};
+    if (!tabs && !tabs.error().notFound()) {
+        ADD_FAILURE() << tabs.error().text();
+    }
+    return tabs ? *tabs : std::vector<std::string>{};
 }
 
 std::size_t markers(const RichDoc& doc) {

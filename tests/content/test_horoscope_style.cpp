@@ -247,7 +247,10 @@ TEST(ContentTitles, EachSystemLaysOutItsTitlesOneWay) {
         for (const fs::path& folder : folders(partner)) {
             const std::string system = folder.filename().string();
             const auto read = readTabs(fs::path(TARVENIK_APP_DIR), system);
-            const auto tabs = read && read->has_value() ? **read : std::vector<std::string>{};
+            if (!read && !read.error().notFound()) {
+                faults.add(read.error().text());
+            }
+            const auto tabs = read ? *read : std::vector<std::string>{};
             std::map<std::string, std::set<std::string>> gap;    // empty paragraph after the title?
             std::map<std::string, std::set<std::string>> shapes; // of the dated titles
             std::map<std::string, std::map<std::string, std::set<std::string>>> datedByTab;

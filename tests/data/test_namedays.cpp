@@ -48,18 +48,22 @@ TEST(NameDays, KeysHaveNoLeadingZeros) {
 
 TEST(NameDays, NamesForDate) {
     TempFolder dir;
-    EXPECT_EQ(*namesForDate(dir.path(), date(2024, 1, 1)), "<nenalezeno>");
     writeCalendar(dir, "Svatky.ini", kCalendar);
-    EXPECT_EQ(*namesForDate(dir.path(), date(2024, 2, 29)), "Horymír");
-    EXPECT_EQ(*namesForDate(dir.path(), date(2025, 3, 5)), "Miroslav");
-    EXPECT_EQ(*namesForDate(dir.path(), date(2025, 1, 1)), "Nový rok");
-    EXPECT_EQ(*namesForDate(dir.path(), date(2025, 6, 6)), "-=Nenalezeno=-");
+    EXPECT_EQ(**namesForDate(dir.path(), date(2024, 2, 29)), "Horymír");
+    EXPECT_EQ(**namesForDate(dir.path(), date(2025, 3, 5)), "Miroslav");
+    EXPECT_EQ(**namesForDate(dir.path(), date(2025, 1, 1)), "Nový rok");
+    const auto absent = namesForDate(dir.path(), date(2025, 6, 6));
+    ASSERT_TRUE(absent);
+    EXPECT_FALSE(*absent);
 }
 
-TEST(NameDays, NamesForDateIgnoresTheExtendedFile) {
+TEST(NameDays, NamesForDateReadsOnlyTheStandardFile) {
     TempFolder dir;
     writeCalendar(dir, "SvatkyEx.ini", kCalendar);
-    EXPECT_EQ(*namesForDate(dir.path(), date(2025, 1, 1)), "<nenalezeno>");
+    const auto r = namesForDate(dir.path(), date(2025, 1, 1));
+    ASSERT_FALSE(r);
+    EXPECT_TRUE(r.error().notFound());
+    EXPECT_EQ(r.error().where, (dir / "Svatky.ini").string());
 }
 
 TEST(NameDays, NameDayOfName) {
@@ -81,7 +85,6 @@ TEST(NameDays, NameDayOfName) {
     for (const Case& c : cases) {
         const auto r = nameDayOfName(dir.path(), c.name);
         ASSERT_TRUE(r) << c.name;
-        EXPECT_TRUE(r->fileFound);
         EXPECT_EQ(r->first, c.expected) << c.name;
         EXPECT_FALSE(r->second) << c.name;
     }
@@ -126,14 +129,20 @@ TEST(NameDays, InvalidKeyNeverReplacesAValidMatch) {
     EXPECT_EQ(r->first, (DayMonth{3, 2}));
 }
 
-TEST(NameDays, MissingFileIsReportedAsSuch) {
+TEST(NameDays, MissingFileIsNotFoundAndAnUnreadableOneIsAFailure) {
     TempFolder dir;
-    const auto r = nameDayOfName(dir.path(), "Karel");
-    ASSERT_TRUE(r);
-    EXPECT_FALSE(r->fileFound);
-    EXPECT_FALSE(r->first);
-    EXPECT_FALSE(loadNameDayEntries(dir.path(), NameDayFile::Extended));
-    EXPECT_FALSE(nameDayFileExists(dir.path(), NameDayFile::Standard));
+    const auto missing = nameDayOfName(dir.path(), "Karel");
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.error().notFound());
+    const auto entries = loadNameDayEntries(dir.path(), NameDayFile::Extended);
+    ASSERT_FALSE(entries);
+    EXPECT_TRUE(entries.error().notFound());
+    std::filesystem::create_directory(dir / "Svatky.ini");
+    for (const Error& e : {nameDayOfName(dir.path(), "Karel").error(),
+                           namesForDate(dir.path(), date(2025, 1, 1)).error()}) {
+        EXPECT_FALSE(e.notFound()) << e.text();
+        EXPECT_EQ(e.where, (dir / "Svatky.ini").string());
+    }
 }
 
 TEST(NameDays, ParseKey) {

@@ -106,67 +106,75 @@ TEST(NameRecordOf, NameBeforeDomesticFormsInFileOrder) {
     writeLetter(app, "H", {named("Hana", "Hanka")});
 
     const auto jan = nameRecordOf(app.path(), "JAN");
-    EXPECT_EQ(jan.status, NameLookup::Found);
-    EXPECT_EQ(jan.record.name, "Jan"); // first pass wins over an earlier domestic form
+    ASSERT_TRUE(jan);
+    EXPECT_EQ(*jan, named("Jan", "Honza, Jeníček")); // first pass wins over a domestic form
 
-    const auto jenda = nameRecordOf(app.path(), "jenda");
-    EXPECT_EQ(jenda.record.name, "Jenda");
+    EXPECT_EQ(nameRecordOf(app.path(), "jenda")->name, "Jenda");
 
     // Second pass: the first record whose domestic forms hold the name.
-    const auto jenicek = nameRecordOf(app.path(), "jeníč");
-    EXPECT_EQ(jenicek.status, NameLookup::Found);
-    EXPECT_EQ(jenicek.record.name, "Jan");
+    EXPECT_EQ(*nameRecordOf(app.path(), "jeníč"), named("Jan", "Honza, Jeníček"));
 
     // Honza opens H's file; Jan's domestic forms in J's file are never looked at.
-    EXPECT_EQ(nameRecordOf(app.path(), "Honza").status, NameLookup::Substitute);
-    EXPECT_EQ(nameRecordOf(app.path(), "Hanka").record.name, "Hana");
+    EXPECT_EQ(*nameRecordOf(app.path(), "Honza"), substituteNameRecord("Honza"));
+    EXPECT_EQ(nameRecordOf(app.path(), "Hanka")->name, "Hana");
 }
 
 TEST(NameRecordOf, FoldsOnlyAsciiLetters) {
     TempFolder app;
     writeLetter(app, "S", {named("Šárka"), named("Sara", "Šáruška")});
-    EXPECT_EQ(nameRecordOf(app.path(), "Šárka").status, NameLookup::Found);
-    EXPECT_EQ(nameRecordOf(app.path(), "ŠÁRKA").status, NameLookup::Substitute);
-    EXPECT_EQ(nameRecordOf(app.path(), "šárka").status, NameLookup::Substitute);
-    EXPECT_EQ(nameRecordOf(app.path(), "ŠáRKA").record.name, "Šárka");
-    EXPECT_EQ(nameRecordOf(app.path(), "šáruška").status, NameLookup::Substitute);
+    struct Case {
+        const char* name;
+        NameRecord expected;
+    } cases[] = {
+        {"Šárka", named("Šárka")},
+        {"ŠáRKA", named("Šárka")},
+        {"ŠÁRKA", substituteNameRecord("ŠÁRKA")},
+        {"šárka", substituteNameRecord("šárka")},
+        {"šáruška", substituteNameRecord("šáruška")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(*nameRecordOf(app.path(), c.name), c.expected) << c.name;
+    }
 }
 
 TEST(NameRecordOf, CaronLetterOpensThePlainLetterFile) {
     TempFolder app;
     writeLetter(app, "C", {named("Čeněk")});
-    const auto r = nameRecordOf(app.path(), "Čeněk");
-    EXPECT_EQ(r.status, NameLookup::Found);
-    EXPECT_EQ(r.record.name, "Čeněk");
+    EXPECT_EQ(*nameRecordOf(app.path(), "Čeněk"), named("Čeněk"));
 }
 
 TEST(NameRecordOf, NameLongerThanTheFieldNeverMatchesByName) {
     TempFolder app;
     const std::string twenty = "Bohumilaaaaaaaaaaaaa";
     writeLetter(app, "B", {named(twenty)});
-    EXPECT_EQ(nameRecordOf(app.path(), twenty).status, NameLookup::Found);
+    EXPECT_EQ(*nameRecordOf(app.path(), twenty), named(twenty));
     const auto longer = nameRecordOf(app.path(), twenty + "x");
-    EXPECT_EQ(longer.status, NameLookup::Substitute);
-    EXPECT_EQ(longer.record.name, twenty); // the substitute's name is cut to 20
+    EXPECT_EQ(*longer, substituteNameRecord(twenty + "x"));
+    EXPECT_EQ(longer->name, twenty); // the substitute's name is cut to 20
 }
 
 TEST(NameRecordOf, SubstituteWhenTheFileHoldsNoSuchName) {
     TempFolder app;
     writeLetter(app, "X", {named("Xenie")});
     const auto r = nameRecordOf(app.path(), "Xaver");
-    EXPECT_EQ(r.status, NameLookup::Substitute);
-    EXPECT_EQ(r.record.name, "Xaver");
-    EXPECT_EQ(r.record.kind, "---");
-    EXPECT_EQ(r.record.source, "---");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->name, "Xaver");
+    EXPECT_EQ(r->kind, "---");
+    EXPECT_EQ(r->source, "---");
 }
 
-TEST(NameRecordOf, FileErrorsComeWithTheSubstitute) {
+TEST(NameRecordOf, NoFileForTheLetterIsNotFoundAndAnUnreadableFileFails) {
     TempFolder app;
     writeLetter(app, "A", {named("Adam")});
     for (const char* name : {"Ámos", "Úrsula", "", "1Adam", "/etc", "Bára"}) {
         const auto r = nameRecordOf(app.path(), name);
-        EXPECT_EQ(r.status, NameLookup::FileError) << name;
-        EXPECT_EQ(r.record, substituteNameRecord(name)) << name;
-        EXPECT_FALSE(r.error.reason.empty()) << name;
+        ASSERT_FALSE(r) << name;
+        EXPECT_TRUE(r.error().notFound()) << name;
+        EXPECT_NE(r.error().where.find("Jména"), std::string::npos) << name;
     }
+    std::filesystem::create_directory(nameFilePath(app.path(), "K"));
+    const auto unreadable = nameRecordOf(app.path(), "Karel");
+    ASSERT_FALSE(unreadable);
+    EXPECT_FALSE(unreadable.error().notFound());
+    EXPECT_EQ(unreadable.error().where, nameFilePath(app.path(), "K").string());
 }

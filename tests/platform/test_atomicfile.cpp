@@ -73,7 +73,19 @@ TEST(AtomicFile, MissingFolderIsAnError) {
     const auto result = writeFileAtomic(dir / "no/such/f.ini", "x");
     ASSERT_FALSE(result);
     EXPECT_NE(result.error().text().find("no/such/f.ini"), std::string::npos);
-    EXPECT_FALSE(readFileBytes(dir / "missing.ini"));
+    EXPECT_FALSE(result.error().notFound()); // a failed write is never "missing"
+}
+
+TEST(AtomicFile, OnlyAMissingFileReadsAsNotFound) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "sub");
+    const auto missing = readFileBytes(dir / "missing.ini");
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.error().notFound());
+    EXPECT_EQ(missing.error().where, (dir / "missing.ini").string());
+    const auto folder = readFileBytes(dir / "sub");
+    ASSERT_FALSE(folder);
+    EXPECT_FALSE(folder.error().notFound());
 }
 
 TEST(AtomicFile, TargetThatIsAFolderFailsWithoutTouchingIt) {

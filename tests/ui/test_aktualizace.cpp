@@ -1,6 +1,6 @@
 #include "tests/localhttp.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitHlavni.h"
 #include "ui/qtext.h"
@@ -21,6 +21,7 @@
 
 using namespace tarvenik;
 using namespace std::chrono_literals;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::LocalHttpServer;
 using tarvenik::test::TempFolder;
 

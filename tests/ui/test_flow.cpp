@@ -1,8 +1,9 @@
 // The calculation flow from the main window: person dialog, report, and back.
 #include "data/persons.h"
 #include "platform/text.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/whenshown.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitText.h"
@@ -23,23 +24,11 @@
 #include <functional>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
+using tarvenik::test::whenShown;
 
 namespace {
-
-// Runs `step` on the modal window of type T as soon as it is shown (windows that compute
-// before they show, like the report, take a moment).
-template <class T> void whenShown(std::function<void(T*)> step, int triesLeft = 500) {
-    QTimer::singleShot(10, [step, triesLeft] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            step(window);
-        } else if (triesLeft > 0) {
-            whenShown<T>(step, triesLeft - 1);
-        } else {
-            QFAIL("the window never showed");
-        }
-    });
-}
 
 TFrmHlavni::Clock fixedNow() {
     return [] { return QDateTime(QDate(2026, 12, 8), QTime(10, 0)); };

@@ -1,6 +1,6 @@
 #include "platform/text.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitNastaveni.h"
 
@@ -16,6 +16,7 @@
 #include <QTimer>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
 
 namespace {
@@ -200,6 +201,27 @@ private slots:
             QCOMPARE(c.text,
                      QStringLiteral("Soubor nebyl nalezen, prosim preinstalujte aplikaci."));
             QVERIFY(c.icon == MessageIcon::None);
+        }
+    }
+
+    void unreadableCalendarAndHelpTextAreFileErrors() {
+        TempFolder dir;
+        std::filesystem::create_directory(dir / "Svatky.ini");
+        std::filesystem::create_directory(dir / "licence.txt");
+        DialogRecorder dialogs;
+        TFrmHlavni w(folderOf(dir), fixedClock(2026, 12, 8));
+        QCOMPARE(w.panelText(2), QStringLiteral("Svátek má: <nenalezeno> "));
+        w.Licence1->trigger();
+        QCOMPARE(dialogs.calls.size(), 2U);
+        const char* files[] = {"/Svatky.ini", "/licence.txt"};
+        for (std::size_t i = 0; i < 2; ++i) {
+            const auto& c = dialogs.calls[i];
+            QVERIFY(c.icon == MessageIcon::Error);
+            QCOMPARE(c.caption, QStringLiteral("Chyba"));
+            QVERIFY2(c.text.startsWith(QStringLiteral("Soubor ") + folderOf(dir) +
+                                       QString::fromLatin1(files[i]) +
+                                       QStringLiteral(" nelze přečíst: ")),
+                     qPrintable(c.text));
         }
     }
 

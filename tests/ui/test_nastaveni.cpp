@@ -1,6 +1,6 @@
 #include "platform/text.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitNastaveni.h"
 
@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
 
 namespace {
@@ -39,7 +40,7 @@ private slots:
         TempFolder dir;
         DialogRecorder dialogs;
         TFrmHlavni main(folderOf(dir));
-        TFrmNastaveni d(&main);
+        TFrmNastaveni d(&main, main);
         QCOMPARE(d.windowTitle(), QStringLiteral("Tarvenik :: Nastavení"));
         auto* partner = d.findChild<QCheckBox*>(QStringLiteral("ChkPartner"));
         QVERIFY(partner);
@@ -67,7 +68,7 @@ private slots:
         DialogRecorder dialogs;
         TFrmHlavni main(folderOf(dir));
         {
-            TFrmNastaveni d(&main);
+            TFrmNastaveni d(&main, main);
             d.ChkPartner->setChecked(true);
             d.ChkBoxPruhlednost->setChecked(true);
             d.ScrollBarPruhlednost->setValue(150);
@@ -81,7 +82,7 @@ private slots:
         // The effects on the main window stay, and a new dialog shows what was saved.
         QVERIFY(main.opacityEnabled());
         QCOMPARE(main.opacityLevel(), 150);
-        TFrmNastaveni again(&main);
+        TFrmNastaveni again(&main, main);
         QVERIFY(again.ChkPartner->isChecked());
         QVERIFY(again.ChkBoxPruhlednost->isChecked());
         QVERIFY(again.ScrollBarPruhlednost->isEnabled());
@@ -94,7 +95,7 @@ private slots:
         dir.write("Tarvenik.ini", "[Pamatovat]\r\nUzivatel=Nov\xE1k Jan 5.3.1975 00:00\r\n");
         DialogRecorder dialogs;
         TFrmHlavni main(folderOf(dir));
-        TFrmNastaveni d(&main);
+        TFrmNastaveni d(&main, main);
         d.show();
         d.ChkBoxPamatovat->setChecked(true);
         d.close();
@@ -111,7 +112,7 @@ private slots:
         TFrmHlavni main(folderOf(dir));
         QCOMPARE(main.opacityLevel(), 20); // the main window alone keeps 0-255
         {
-            TFrmNastaveni d(&main);
+            TFrmNastaveni d(&main, main);
             QCOMPARE(d.ScrollBarPruhlednost->value(), 50);
             QCOMPARE(main.opacityLevel(), 50);
             d.show();
@@ -124,7 +125,7 @@ private slots:
         TempFolder dir;
         DialogRecorder dialogs;
         TFrmHlavni main(folderOf(dir));
-        TFrmNastaveni d(&main);
+        TFrmNastaveni d(&main, main);
         d.ChkBoxPamatovat->setChecked(true);
         QVERIFY(!d.ChkPartner->isEnabled());
         d.ChkBoxPamatovat->setChecked(false);
@@ -148,7 +149,7 @@ private slots:
         DialogRecorder dialogs; // no answer queued: the dialog is cancelled
         TFrmHlavni main(folderOf(dir));
         {
-            TFrmNastaveni d(&main);
+            TFrmNastaveni d(&main, main);
             d.show();
             QTest::mouseClick(d.ChkBoxObrazek, Qt::LeftButton);
             QCOMPARE(dialogs.callsOf(QStringLiteral("openPicture")).size(), 1U);
@@ -179,7 +180,7 @@ private slots:
         TFrmHlavni main(folderOf(app));
         main.show();
         {
-            TFrmNastaveni d(&main);
+            TFrmNastaveni d(&main, main);
             d.show();
             d.ChkBoxObrazek->setChecked(true);
             QVERIFY(main.Image1->isVisible());
@@ -201,7 +202,7 @@ private slots:
         main.show();
         QVERIFY(main.Image1->isVisible());
         {
-            TFrmNastaveni d(&main);
+            TFrmNastaveni d(&main, main);
             d.show();
             QVERIFY(d.ChkBoxObrazek->isChecked());
             QTest::mouseClick(d.ChkBoxObrazek, Qt::LeftButton);
@@ -222,7 +223,7 @@ private slots:
         dialogs.fileAnswers.push_back(QString::fromStdString((dir / "zlomeny.png").string()));
         TFrmHlavni main(folderOf(dir));
         {
-            TFrmNastaveni d(&main);
+            TFrmNastaveni d(&main, main);
             d.show();
             d.ChkBoxObrazek->setChecked(true);
             const auto errors = dialogs.callsOf(QStringLiteral("message"));
@@ -240,7 +241,7 @@ private slots:
         TempFolder dir;
         DialogRecorder dialogs;
         TFrmHlavni main(folderOf(dir));
-        TFrmNastaveni d(&main);
+        TFrmNastaveni d(&main, main);
         d.show();
         std::filesystem::create_directory(dir / "Tarvenik.ini"); // every write now fails
         QTest::mouseClick(d.BtnOK, Qt::LeftButton);

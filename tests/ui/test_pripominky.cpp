@@ -1,8 +1,9 @@
 // The reminder window, its start-up opening, and the vCard entries of the main window.
 #include "data/persons.h"
 #include "platform/text.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/whenshown.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitPripominky.h"
 #include "ui/qtext.h"
@@ -15,12 +16,11 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
+using tarvenik::test::whenShown;
 
 namespace {
 
@@ -53,19 +53,6 @@ QStringList rowTexts(const QTableWidget* grid) {
         rows << cells.join(QStringLiteral(" | "));
     }
     return rows;
-}
-
-// Runs `step` on the modal window of type T once it is shown; `seen` tells whether it was.
-template <class T> void whenShown(bool& seen, std::function<void(T*)> step = {}) {
-    QTimer::singleShot(0, [&seen, step] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            seen = true;
-            if (step) {
-                step(window);
-            }
-            window->close();
-        }
-    });
 }
 
 } // namespace
@@ -148,7 +135,7 @@ private slots:
         w.ChkBoxPriSpusteni->click();
         QCOMPARE(dialogs.calls.size(), 1U);
         QVERIFY(dialogs.calls[0].icon == MessageIcon::Error);
-        QVERIFY(dialogs.calls[0].text.startsWith(QStringLiteral("Nastavení nelze uložit: ")));
+        QVERIFY(dialogs.calls[0].text.contains(QStringLiteral("Tarvenik.ini nelze uložit: ")));
         QVERIFY(!w.ChkBoxPriSpusteni->isChecked());
     }
 
@@ -160,13 +147,19 @@ private slots:
         main.show();
         bool seen = false;
         bool mainVisible = false;
-        whenShown<TFrmPripominky>(seen, [&](TFrmPripominky* w) {
-            mainVisible = main.isVisible();
-            QCOMPARE(w->GridPripominky->rowCount(), 4);
-        });
+        int rows = 0;
+        whenShown<TFrmPripominky>(
+            [&](TFrmPripominky* w) {
+                seen = true;
+                mainVisible = main.isVisible();
+                rows = w->GridPripominky->rowCount();
+                w->close();
+            },
+            1, true);
         main.Pripominky1->trigger();
         QVERIFY(seen);
         QVERIFY(mainVisible);
+        QCOMPARE(rows, 4);
         QVERIFY(main.findChildren<TFrmPripominky*>().isEmpty());
     }
 
@@ -193,7 +186,12 @@ private slots:
         TFrmHlavni main(fromPath(dir.path()), fixedNow());
         main.show();
         bool seen = false;
-        whenShown<TFrmPripominky>(seen);
+        whenShown<TFrmPripominky>(
+            [&seen](TFrmPripominky* w) {
+                seen = true;
+                w->close();
+            },
+            1, true);
         main.PripominkyPriSpusteni();
         QApplication::processEvents();
         QCOMPARE(seen, opens);
@@ -239,10 +237,10 @@ private slots:
         QCOMPARE(messages.size(), 1U);
         QVERIFY(messages[0].icon == MessageIcon::Error);
         QCOMPARE(messages[0].text,
-                 QStringLiteral("Import osob se nezdařil, žádná osoba nebyla přidána.\n\n") +
+                 QStringLiteral("Import osob se nezdařil, žádná osoba nebyla přidána.\nSoubor ") +
                      fromPath(dir / "zlomene.vcf") +
-                     QStringLiteral(": vizitka od řádku 1 nemá konec (END:VCARD); soubor je "
-                                    "zřejmě neúplný"));
+                     QStringLiteral(" nelze zpracovat: vizitka od řádku 1 nemá konec (END:VCARD); "
+                                    "soubor je zřejmě neúplný"));
         QCOMPARE(dir.read("Udaje.ini"), before);
     }
 

@@ -1,6 +1,6 @@
 #include "platform/text.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitText.h"
@@ -13,6 +13,7 @@
 #include <QTest>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
 
 class TestShell : public QObject {
@@ -78,6 +79,26 @@ private slots:
         QVERIFY(viewer.Memo1->verticalScrollBar()->maximum() > 0);
         QCOMPARE(viewer.Memo1->horizontalScrollBar()->maximum(), 0);
         QVERIFY(!viewer.loadFile(fromPath(dir / "missing.txt")));
+    }
+
+    void fileErrorNamesTheFileAndTheReason() {
+        DialogRecorder dialogs;
+        Dialogs& d = Dialogs::current();
+        d.fileError(nullptr, Error{"/a/b.rtf", "Permission denied"});
+        d.fileError(nullptr, Error{"/a/b.rtf", "No space left on device"}, FileAccess::Write);
+        d.fileError(nullptr, notFoundError("/a/b.rtf"), FileAccess::Read, QStringLiteral("Úvod."));
+        const QStringList expected = {
+            QStringLiteral("Soubor /a/b.rtf nelze přečíst: Permission denied"),
+            QStringLiteral("Soubor /a/b.rtf nelze uložit: No space left on device"),
+            QStringLiteral("Úvod.\nSoubor /a/b.rtf nebyl nalezen."),
+        };
+        QCOMPARE(dialogs.calls.size(), std::size_t{3});
+        for (int i = 0; i < 3; ++i) {
+            const auto& c = dialogs.calls[static_cast<std::size_t>(i)];
+            QCOMPARE(c.text, expected[i]);
+            QCOMPARE(c.caption, QStringLiteral("Chyba"));
+            QVERIFY(c.icon == MessageIcon::Error);
+        }
     }
 
     void waitWindowStaysOnTop() {

@@ -1,8 +1,9 @@
 #include "data/persons.h"
 #include "data/settings.h"
 #include "platform/ini.h"
+#include "tests/support/DialogRecorder.h"
+#include "tests/support/whenshown.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/UnitCoCo.h"
 #include "ui/UnitPridat.h"
 #include "ui/UnitUdaje.h"
@@ -22,20 +23,13 @@
 #include <memory>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
+using tarvenik::test::whenShown;
 
 namespace {
 
 const QDateTime kNow(QDate(2026, 12, 8), QTime(10, 0));
-
-// Runs `step` on the next modal dialog of type T once it is shown.
-template <class T> void whenShown(std::function<void(T*)> step) {
-    QTimer::singleShot(0, [step] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        step(dialog);
-    });
-}
 
 Person makePerson(const char* first, const char* last, int y, int m, int d, int sex = 0) {
     Person p;
@@ -296,6 +290,21 @@ private slots:
         QCOMPARE(errors.size(), std::size_t{1});
         QVERIFY(errors[0].text.contains(QStringLiteral("Udaje.ini")));
         QCOMPARE(dlg->ComBoxUdaje->count(), 0);
+    }
+
+    void unreadableRememberedSelectionIsReported() {
+        Fixture f;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        std::filesystem::create_directory(f.dir / "Tarvenik.ini");
+        f.settings.Pamatovat = true;
+        auto dlg = f.open();
+        const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(errors.size(), std::size_t{1});
+        QCOMPARE(errors[0].caption, QStringLiteral("Chyba"));
+        QVERIFY2(errors[0].text.startsWith(QStringLiteral("Soubor ") + f.folder() +
+                                           QStringLiteral("Tarvenik.ini nelze přečíst: ")),
+                 qPrintable(errors[0].text));
+        QCOMPARE(dlg->ComBoxUdaje->count(), 1); // the list is there all the same
     }
 };
 

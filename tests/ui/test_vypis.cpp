@@ -2,11 +2,10 @@
 #include "platform/rich.h"
 #include "platform/rtfwriter.h"
 #include "platform/text.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
-#include "ui/UnitHlavni.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
 
@@ -24,6 +23,7 @@
 #include <memory>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
 
 namespace {
@@ -77,10 +77,10 @@ struct Fixture {
     }
 
     std::unique_ptr<TFrmVypis> open(const char* user, const char* partner = nullptr) {
-        return std::make_unique<TFrmVypis>(nullptr, fromPath(dir.path()) + QLatin1Char('/'),
-                                           QString::fromUtf8(user),
-                                           partner ? QString::fromUtf8(partner) : QString(),
-                                           partner != nullptr, [] { return kNow; });
+        return std::make_unique<TFrmVypis>(
+            nullptr, fromPath(dir.path()) + QLatin1Char('/'), QString::fromUtf8(user),
+            partner ? QString::fromUtf8(partner) : QString(), partner != nullptr,
+            [] { return kNow; }, std::chrono::milliseconds(0));
     }
 };
 
@@ -293,12 +293,54 @@ private slots:
         QVERIFY(!v->RichEdit1->wordWrap());
     }
 
+    void unreadableFilesAreReportedNotSwallowed() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0, true, 7, 5);
+        const auto replaceByFolder = [](const std::filesystem::path& file) {
+            std::filesystem::remove(file);
+            std::filesystem::create_directory(file);
+        };
+        replaceByFolder(f.dir / "Svatky.ini");
+        replaceByFolder(f.dir.path() / "Data" / u8("Jména") / u8("JménaJ.dat"));
+        replaceByFolder(f.dir.path() / "Data" / "Horoskopy" / u8("Sluneční") / "tabs.txt");
+        auto v = f.open("Novák Jan 5.3.1975 07:05");
+        v->BtnSlunecni->click();
+        const auto messages = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(messages.size(), std::size_t{3});
+        const QString folder = fromPath(f.dir.path()) + QLatin1Char('/');
+        QCOMPARE(messages[0].text.section(QLatin1Char(':'), 0, 0),
+                 QStringLiteral("Soubor %1Svatky.ini nelze přečíst").arg(folder));
+        QVERIFY(!v->user().hasNameDay);
+        QVERIFY2(messages[1].text.startsWith(
+                     QStringLiteral("Chyba! Zřejmě je první znak jména nestandartní!\nSoubor ")),
+                 qPrintable(messages[1].text));
+        QVERIFY(messages[1].text.contains(QStringLiteral("JménaJ.dat nelze přečíst")));
+        QVERIFY(messages[2].text.contains(QStringLiteral("tabs.txt nelze přečíst")));
+        for (const auto& m : messages) {
+            QCOMPARE(m.icon, MessageIcon::Error);
+            QCOMPARE(m.caption, QStringLiteral("Chyba"));
+        }
+        QCOMPARE(tabs(*v), QStringList{}); // an unreadable tab list reads as none
+        QCOMPARE(viewText(*v), QStringLiteral("NENALEZENO! Zkuste přeinstalovat aplikaci!"));
+    }
+
+    void unreadablePersonFileIsReportedAndReadsAsDefaults() {
+        Fixture f;
+        std::filesystem::create_directory(f.dir / "Udaje.ini");
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        const auto messages = f.dialogs.callsOf(QStringLiteral("message"));
+        QVERIFY(!messages.empty());
+        QVERIFY2(messages[0].text.contains(QStringLiteral("Udaje.ini nelze přečíst")),
+                 qPrintable(messages[0].text));
+        QCOMPARE(v->LblJmeno->text(), QStringLiteral("  - pátek, 1.2.1980"));
+    }
+
     void retryButtonAsksForANewCalculation() {
         Fixture f;
         f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
         auto v = f.open("Novák Jan 5.3.1975 00:00");
         v->BtnNastaveni->click();
-        QCOMPARE(v->result(), kResultRetry);
+        QCOMPARE(v->result(), TFrmVypis::kResultRetry);
     }
 };
 

@@ -2,8 +2,8 @@
 // persons, and every tab it offers, shows a text.
 #include "data/horoscopes.h"
 #include "data/persons.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
-#include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
 #include "ui/UnitVypis.h"
@@ -13,6 +13,7 @@
 #include <QTest>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
 
 class TestVypisContent : public QObject {
@@ -40,7 +41,7 @@ private slots:
         int shown = 0;
         for (std::size_t i = 0; i < names.size(); ++i) {
             TFrmVypis report(nullptr, fromPath(dir.path()) + QLatin1Char('/'), names[i],
-                             names[(i + 1) % names.size()], true);
+                             names[(i + 1) % names.size()], true, {}, std::chrono::milliseconds(0));
             for (QPushButton* b : report.findChildren<QPushButton*>()) {
                 if (!b->objectName().startsWith(QLatin1String("Btn")) || !b->isEnabled() ||
                     b == report.BtnNastaveni ||

@@ -5,6 +5,7 @@
 #include "data/persons.h"
 #include "platform/text.h"
 #include "tests/localhttp.h"
+#include "tests/support/DialogRecorder.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
@@ -45,6 +46,7 @@
 #include <functional>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 
 namespace {
 
@@ -120,7 +122,7 @@ int main(int argc, char* argv[]) {
          }},
         {"nastaveni.png",
          [](TFrmHlavni& m) {
-             auto* d = new TFrmNastaveni(&m);
+             auto* d = new TFrmNastaveni(&m, m);
              d->setAttribute(Qt::WA_DeleteOnClose);
              d->show();
              return static_cast<QWidget*>(d);

@@ -72,20 +72,21 @@ IconSpec specOf(IconKind kind) {
     return {"", U'?', 0xff000000};
 }
 
-QPixmap drawn(const IconSpec& look, int size) {
+// A white glyph on a coloured disc; `glyphPixels` is the glyph's font size.
+QPixmap drawn(char32_t glyph, QColor colour, int size, int glyphPixels) {
     QPixmap pix(size, size);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor::fromRgba(look.colour));
+    p.setBrush(colour);
     p.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(size * 2 / 3);
+    font.setPixelSize(glyphPixels);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::fromUcs4(&look.glyph, 1));
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString::fromUcs4(&glyph, 1));
     return pix;
 }
 
@@ -95,9 +96,14 @@ QIcon themedIcon(IconKind kind) {
     const IconSpec look = specOf(kind);
     QIcon fallback;
     for (int size : {16, 24, 32}) {
-        fallback.addPixmap(drawn(look, size));
+        fallback.addPixmap(drawn(look.glyph, QColor::fromRgba(look.colour), size, size * 2 / 3));
     }
     return QIcon::fromTheme(QString::fromLatin1(look.theme), fallback);
+}
+
+QPixmap sexIcon(bool female) {
+    return female ? drawn(U'\u2640', QColor(200, 60, 120), 16, 12)
+                  : drawn(U'\u2642', QColor(40, 90, 180), 16, 12);
 }
 
 } // namespace tarvenik

@@ -1,8 +1,10 @@
 #pragma once
 // Button and menu icons: the desktop theme's icon when it has one, otherwise a small
-// picture drawn here, so the program looks the same on a bare system.
+// picture drawn here, so the program looks the same on a bare system; and the pictures the
+// program always draws itself.
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace tarvenik {
 
@@ -36,5 +38,8 @@ enum class IconKind {
 };
 
 QIcon themedIcon(IconKind kind);
+
+// The 16 x 16 sex sign of the report's header: ♀ on a rose disc, ♂ on a blue one.
+QPixmap sexIcon(bool female);
 
 } // namespace tarvenik
