@@ -16,13 +16,44 @@ fs::path utf8Path(std::string_view name) {
 
 } // namespace
 
-std::optional<SignSource> signSourceOf(std::string_view system) {
-    for (const HoroscopeSystem& s : kHoroscopeSystems) {
-        if (system == s.folder) {
-            return s.sign;
-        }
+const char* horoscopeFolderName(HoroscopeSystem system) {
+    switch (system) {
+    case HoroscopeSystem::Sun:
+        return "Sluneční";
+    case HoroscopeSystem::TrueSun:
+        return "Pravdivý";
+    case HoroscopeSystem::Ascendant:
+        return "Ascendent";
+    case HoroscopeSystem::Lunar:
+        return "Měsíční";
+    case HoroscopeSystem::Chinese:
+        return "Čínský";
+    case HoroscopeSystem::ImperialChinese:
+        return "Čínský císařský";
+    case HoroscopeSystem::Celtic:
+        return "Keltský";
+    case HoroscopeSystem::Egyptian:
+        return "Egyptský";
+    case HoroscopeSystem::Cyclic:
+        return "Cyklický";
+    case HoroscopeSystem::NativeAmerican:
+        return "Indiánský";
+    case HoroscopeSystem::Aztec:
+        return "Aztécký";
+    case HoroscopeSystem::Indian:
+        return "Indický";
+    case HoroscopeSystem::Gypsy:
+        return "Cikánský";
+    case HoroscopeSystem::PartnerSun:
+        return "Partnerský sluneční";
+    case HoroscopeSystem::PartnerChinese:
+        return "Partnerský čínský";
+    case HoroscopeSystem::PartnerJapanese:
+        return "Partnerský japonský";
+    case HoroscopeSystem::Info:
+        return kInfoSystem;
     }
-    return std::nullopt;
+    return "";
 }
 
 fs::path horoscopeFolder(const fs::path& appFolder, std::string_view system) {

@@ -6,7 +6,6 @@
 #include "platform/result.h"
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,55 +13,30 @@
 namespace tarvenik {
 
 inline constexpr const char* kInfoSystem = "Informace";
-inline constexpr const char* kTextMissing = "NENALEZENO! Zkuste přeinstalovat aplikaci!";
 
-// Which sign of the horoscope set names a system's files.
-enum class SignSource {
-    Sun,
-    Ascendant,
-    Lunar,
-    ChineseAnimal,
-    ChineseSeason,
-    Celtic,
-    Egyptian,
-    Cyclic,
-    NativeAmerican,
-    Aztec,
-    Indian,
-    Gypsy,
-    PartnerSunKey,
-    PartnerChineseKey,
-    PartnerJapaneseKey,
-    InfoCaption,
+// The horoscope systems the report shows, each a folder of the same name.
+enum class HoroscopeSystem {
+    Sun,             // "Sluneční"
+    TrueSun,         // "Pravdivý"
+    Ascendant,       // "Ascendent"
+    Lunar,           // "Měsíční"
+    Chinese,         // "Čínský"
+    ImperialChinese, // "Čínský císařský"
+    Celtic,          // "Keltský"
+    Egyptian,        // "Egyptský"
+    Cyclic,          // "Cyklický"
+    NativeAmerican,  // "Indiánský"
+    Aztec,           // "Aztécký"
+    Indian,          // "Indický"
+    Gypsy,           // "Cikánský"
+    PartnerSun,      // "Partnerský sluneční"
+    PartnerChinese,  // "Partnerský čínský"
+    PartnerJapanese, // "Partnerský japonský"
+    Info,            // "Informace": the texts of the information buttons
 };
 
-struct HoroscopeSystem {
-    const char* folder;
-    SignSource sign;
-};
-
-// Every system folder the program reads, with the sign that names its files.
-inline constexpr HoroscopeSystem kHoroscopeSystems[] = {
-    {"Sluneční", SignSource::Sun},
-    {"Pravdivý", SignSource::Sun},
-    {"Ascendent", SignSource::Ascendant},
-    {"Měsíční", SignSource::Lunar},
-    {"Čínský", SignSource::ChineseAnimal},
-    {"Čínský císařský", SignSource::ChineseSeason},
-    {"Keltský", SignSource::Celtic},
-    {"Egyptský", SignSource::Egyptian},
-    {"Cyklický", SignSource::Cyclic},
-    {"Indiánský", SignSource::NativeAmerican},
-    {"Aztécký", SignSource::Aztec},
-    {"Indický", SignSource::Indian},
-    {"Cikánský", SignSource::Gypsy},
-    {"Partnerský sluneční", SignSource::PartnerSunKey},
-    {"Partnerský čínský", SignSource::PartnerChineseKey},
-    {"Partnerský japonský", SignSource::PartnerJapaneseKey},
-    {kInfoSystem, SignSource::InfoCaption},
-};
-
-std::optional<SignSource> signSourceOf(std::string_view system);
+// The system's folder name under Data/Horoskopy, as the data functions below take it.
+const char* horoscopeFolderName(HoroscopeSystem system);
 
 std::filesystem::path horoscopeFolder(const std::filesystem::path& appFolder,
                                       std::string_view system);

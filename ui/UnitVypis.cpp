@@ -1,10 +1,5 @@
 #include "ui/UnitVypis.h"
 
-#include "core/calendarwords.h"
-#include "data/namecard.h"
-#include "data/namedays.h"
-#include "platform/rtfreader.h"
-#include "platform/text.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
@@ -32,49 +27,12 @@
 
 namespace tarvenik {
 
-namespace {
-
-constexpr int kNameLimit = 30;
-const DateTime kReportDefaultDate = *DateTime::fromDate(1980, 2, 1);
-
-} // namespace
-
-BirthData ReportPerson::birth() const {
-    const CalendarFields f = person.birthDate.fields();
-    BirthData b;
-    b.year = static_cast<std::uint16_t>(f.year);
-    b.month = static_cast<std::uint16_t>(f.month);
-    b.day = static_cast<std::uint16_t>(f.day);
-    b.hour = static_cast<std::uint16_t>(person.birthHour);
-    b.minute = static_cast<std::uint16_t>(person.birthMinute);
-    b.exactTime = person.exactTime;
-    b.sex = static_cast<std::int16_t>(person.sex);
-    b.nameDay = nameDayDate;
-    return b;
-}
-
-int sexTabRuleOf(int sex) {
-    return sex == 0 ? 1 : (sex == 1 ? 2 : 0);
-}
-
-QString headerLine(const Person& p) {
-    const CalendarFields f = p.birthDate.fields();
-    QString line = toQ(p.firstName) + QLatin1Char(' ') + toQ(p.surname) + QStringLiteral(" - ") +
-                   toQ(kWeekdayNames[static_cast<std::size_t>(p.birthDate.dayOfWeek() - 1)]) +
-                   QStringLiteral(", %1.%2.%3").arg(f.day).arg(f.month).arg(f.year);
-    if (p.exactTime) {
-        line += QStringLiteral(" (%1:%2 hod.)")
-                    .arg(p.birthHour, 2, 10, QLatin1Char('0'))
-                    .arg(p.birthMinute, 2, 10, QLatin1Char('0'));
-    }
-    return line;
-}
-
 TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
                      const QString& partnerRecord, bool partner, Clock clock,
                      std::chrono::milliseconds waitPause)
-    : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)), m_hasPartner(partner),
-      m_userRecord(userRecord), m_partnerRecord(partnerRecord) {
+    : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)), m_userRecord(userRecord),
+      m_partnerRecord(partnerRecord) {
+    m_people.hasPartner = partner;
     // The wait window is seen while the report is computed.
     TFrmCekejte wait;
     wait.showNow();
@@ -238,45 +196,39 @@ void TFrmVypis::nastav_promene() {
     SpinEditVyhled->blockSignals(true);
     SpinEditVyhled->setValue(m_outlookYear);
     SpinEditVyhled->blockSignals(false);
-    GrpBoxPartner->hide();
+    GrpBoxPartner->setVisible(m_people.hasPartner);
 
-    const std::filesystem::path folder = toPath(m_appFolder);
-    const auto load = [&](const QString& record, ReportPerson& into) {
-        const auto read = readPerson(folder, fromQ(record), kReportDefaultDate);
-        if (!read) {
-            Dialogs::current().fileError(this, read.error());
-        }
-        into.person = read ? *read : Person{"", "", kReportDefaultDate, 0, 0, false, -1};
-        into.person.firstName = cutChars(into.person.firstName, kNameLimit);
-        into.person.surname = cutChars(into.person.surname, kNameLimit);
-    };
-    load(m_userRecord, m_user);
-    if (m_hasPartner) {
-        GrpBoxPartner->show();
-        load(m_partnerRecord, m_partner);
-    }
+    LoadedPeople loaded = loadReportPeople(
+        toPath(m_appFolder), fromQ(m_userRecord),
+        m_people.hasPartner ? std::optional(fromQ(m_partnerRecord)) : std::nullopt, m_outlookYear);
+    m_people = std::move(loaded.people);
+    reportProblems(loaded.problems);
+}
 
-    const auto found = nameDayOfName(folder, m_user.person.firstName,
-                                     m_hasPartner ? m_partner.person.firstName : "");
-    const auto apply = [](const std::optional<DayMonth>& day, ReportPerson& into) {
-        into.hasNameDay = day.has_value();
-        if (day) {
-            into.nameDayDate = *DateTime::fromDate(2000, day->month, day->day);
+void TFrmVypis::reportProblems(const std::vector<ReportProblem>& problems) {
+    const QString letterError = QStringLiteral("Chyba! Zřejmě je první znak jména nestandartní!");
+    for (const ReportProblem& p : problems) {
+        switch (p.kind) {
+        case ReportProblemKind::PersonFile:
+            Dialogs::current().fileError(this, p.error);
+            break;
+        case ReportProblemKind::NameDays:
+            if (p.error.notFound()) {
+                Dialogs::current().plain(
+                    this,
+                    QStringLiteral("Soubor se svátky nenalezen, zkuste přeinstalovat aplikaci!"));
+            } else {
+                Dialogs::current().fileError(this, p.error);
+            }
+            break;
+        case ReportProblemKind::NameRecord:
+            if (p.error.notFound()) {
+                Dialogs::current().plain(this, letterError);
+            } else {
+                Dialogs::current().fileError(this, p.error, FileAccess::Read, letterError);
+            }
+            break;
         }
-    };
-    if (found) {
-        apply(found->first, m_user);
-        apply(found->second, m_partner);
-    } else if (found.error().notFound()) {
-        Dialogs::current().plain(
-            this, QStringLiteral("Soubor se svátky nenalezen, zkuste přeinstalovat aplikaci!"));
-    } else {
-        Dialogs::current().fileError(this, found.error());
-    }
-    for (ReportPerson* p : {&m_user, &m_partner}) {
-        const CalendarFields f = p->person.birthDate.fields();
-        p->numbers = numerologyNumbers(f.day, f.month, f.year, p->person.firstName,
-                                       p->person.surname, m_outlookYear);
     }
 }
 
@@ -284,28 +236,28 @@ void TFrmVypis::applyFormShow() {
     LblJmeno->clear();
     LblJmeno2->clear();
     nastav_promene();
-    icouzivatel->setPixmap(m_user.person.sex != 0 ? obrzena->pixmap() : obrmuz->pixmap());
-    icopartner->setPixmap(m_partner.person.sex != 0 ? obrzena->pixmap() : obrmuz->pixmap());
-    LblJmeno->setText(headerLine(m_user.person));
-    if (m_hasPartner) {
-        LblJmeno2->setText(headerLine(m_partner.person));
+    const bool partner = m_people.hasPartner;
+    const auto icon = [this](const ReportPerson& p) {
+        return showsFemaleIcon(p.person.sex) ? obrzena->pixmap() : obrmuz->pixmap();
+    };
+    icouzivatel->setPixmap(icon(m_people.user));
+    icopartner->setPixmap(icon(m_people.partner));
+    LblJmeno->setText(toQ(headerLine(m_people.user.person)));
+    if (partner) {
+        LblJmeno2->setText(toQ(headerLine(m_people.partner.person)));
     }
     for (QWidget* w : std::initializer_list<QWidget*>{
              RadBtnPartner, RadBtnRozdil, BtnSlunecni2, BtnAscendent2, BtnMesicni2, BtnCinsky2,
              BtnCisarsky2, BtnKeltsky2, BtnEgyptsky2, BtnCyklicky2, BtnIndiansky2, BtnPravdivy2,
              BtnIndicky2, BtnAztecky2, BtnCikansky2, BtnSlunecniPartnersky, BtnCinskyPartnersky,
              RadBtnNumeroPartner, RadBtnBiorytmyPartner}) {
-        w->setEnabled(m_hasPartner);
+        w->setEnabled(partner);
     }
 
-    m_user.record = {};
-    m_partner.record = {};
-    m_horoscopes = vypocitej_horoskopy(
-        m_user.birth(), m_hasPartner ? std::optional(m_partner.birth()) : std::nullopt,
-        toDateTime(now()));
+    m_horoscopes = computeHoroscopes(m_people, toDateTime(now()));
     BtnAztecky->setEnabled(m_horoscopes.aztecUsable);
     BtnAscendent->setEnabled(m_horoscopes.ascendantUsable);
-    if (m_hasPartner) {
+    if (partner) {
         BtnAztecky2->setEnabled(m_horoscopes.aztecUsable2);
         BtnAscendent2->setEnabled(m_horoscopes.ascendantUsable2);
     }
@@ -313,38 +265,9 @@ void TFrmVypis::applyFormShow() {
         Dialogs::current().plain(this, toQ(message));
     }
 
-    const auto lookUp = [this](ReportPerson& p) {
-        const QString letterError =
-            QStringLiteral("Chyba! Zřejmě je první znak jména nestandartní!");
-        const auto found = nameRecordOf(toPath(m_appFolder), p.person.firstName);
-        p.record = found ? *found : substituteNameRecord(p.person.firstName);
-        if (found) {
-            return;
-        }
-        if (found.error().notFound()) {
-            Dialogs::current().plain(this, letterError);
-        } else {
-            Dialogs::current().fileError(this, found.error(), FileAccess::Read, letterError);
-        }
-    };
-    lookUp(m_user);
-    if (m_hasPartner) {
-        lookUp(m_partner);
-    }
+    reportProblems(lookUpNameRecords(toPath(m_appFolder), m_people));
     RadBtnNumeroUzivatel->setChecked(true);
     RadBtnNumeroClick();
-}
-
-bool TFrmVypis::loadText(const std::filesystem::path& path, RichDoc& doc, bool reportMissing) {
-    auto read = readRtfFile(path);
-    if (!read) {
-        if (reportMissing || !read.error().notFound()) {
-            Dialogs::current().fileError(this, read.error());
-        }
-        return false;
-    }
-    doc = std::move(read).value();
-    return true;
 }
 
 void TFrmVypis::showDoc(const RichDoc& doc, bool wordWrap) {
@@ -368,20 +291,9 @@ void TFrmVypis::setTabs(const std::vector<std::string>& captions) {
 }
 
 void TFrmVypis::LblJmenoClick(bool partner) {
-    const NameRecord& r = chosen(partner).record;
     setTabs({});
     RichEdit1->hide();
-    RichDoc doc;
-    CharStyle title;
-    title.bold = true;
-    title.halfPoints = 26;
-    appendLine(doc, r.name, title, Alignment::Center);
-    appendLine(doc, "");
-    for (const std::string& line : nameCardLines(r)) {
-        appendLine(doc, line);
-    }
-    boldLabels(doc);
-    showDoc(doc, false);
+    showDoc(nameCardDoc(chosen(partner).record), false);
 }
 
 void TFrmVypis::PageControl1Change() {

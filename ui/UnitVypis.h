@@ -1,18 +1,16 @@
 #pragma once
 // TFrmVypis, the report window: everything computed for one person and an optional partner.
 //
-// Data flow: at creation it reads both persons (data/persons), their name days
-// (data/namedays), their name records (data/names) and numerology numbers (core), lets
-// core compute the horoscope set and span anchors (vypocitej_horoskopy) and shows the
-// header. Its pages then call core and data for each request and write the result into
-// the one shared rich-text view: horoscope texts (data/horoscopes, core/horoscopetexts),
-// numerology texts, biorhythm lines and time spans. Only this window reads the clock.
+// Data flow: at creation it has the report layer load both persons with their name days,
+// name records and numerology numbers (report/reportpeople) and compute the horoscope set
+// and span anchors, reports the problems met and shows the header. Its pages then collect
+// the request (a button, a label, the chosen dates), ask report/ or core/ for the result
+// and write it into the one shared rich-text view: horoscope texts and tabs
+// (report/horoscopeview), numerology texts (report/numerologyview), biorhythm lines and
+// time spans (report/reportdocs). Only this window reads the clock.
 
-#include "core/horoscopeset.h"
-#include "core/numerology.h"
 #include "core/timespan.h"
-#include "data/names.h"
-#include "data/persons.h"
+#include "report/report.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -43,30 +41,6 @@ namespace tarvenik {
 class RichView;
 class TabStrip;
 
-// One person of the report, as loaded from the person file.
-struct ReportPerson {
-    Person person; // names cut to 30 characters
-    bool hasNameDay = false;
-    DateTime nameDayDate; // day and month of the name day in the year 2000
-    NameRecord record;
-    NumerologyNumbers numbers;
-    BirthData birth() const;
-};
-
-// What the horoscope text view shows now.
-struct DisplaySelection {
-    std::string system;
-    std::string sign;
-    std::string currentPerson; // "uzivatel", "partner" or empty before any Chinese button
-    int sexTabRule = 0;        // 0 none, 1 remove the fourth tab, 2 remove the third
-};
-
-// 1 for a man, 2 for a woman, 0 for any other value.
-int sexTabRuleOf(int sex);
-
-// "Jan Novák - středa, 5.3.1975 (07:05 hod.)"; the time only with an exact time.
-QString headerLine(const Person& person);
-
 class TFrmVypis : public QDialog {
     Q_OBJECT
 public:
@@ -82,9 +56,9 @@ public:
               std::chrono::milliseconds waitPause = kWaitPause);
     ~TFrmVypis() override;
 
-    const ReportPerson& user() const { return m_user; }
-    const ReportPerson& partner() const { return m_partner; }
-    bool hasPartner() const { return m_hasPartner; }
+    const ReportPerson& user() const { return m_people.user; }
+    const ReportPerson& partner() const { return m_people.partner; }
+    bool hasPartner() const { return m_people.hasPartner; }
     const HoroscopeComputation& horoscopes() const { return m_horoscopes; }
     const DisplaySelection& selection() const { return m_selection; }
 
@@ -193,13 +167,14 @@ private:
     void nastav_promene();
     void applyFormShow();
     void makeHoverLabel(QLabel* label);
+    void reportProblems(const std::vector<ReportProblem>& problems);
 
-    // Loads an RTF of the data folder into `doc`; false (and the reason shown) on failure.
-    bool loadText(const std::filesystem::path& path, RichDoc& doc, bool reportMissing);
     void showDoc(const RichDoc& doc, bool wordWrap = true);
+    void showHoroscopeText(const HoroscopeText& text);
     void setTabs(const std::vector<std::string>& captions);
-    std::string signFor(QPushButton* button) const;
-    const ReportPerson& chosen(bool partner) const { return partner ? m_partner : m_user; }
+    const ReportPerson& chosen(bool partner) const {
+        return m_people.of(partner ? Side::Partner : Side::User);
+    }
     bool spanPartnerSelected() const;
     SpanChoice spanChoice() const;
     SpanContext spanContext() const;
@@ -207,8 +182,7 @@ private:
 
     QString m_appFolder;
     Clock m_clock;
-    ReportPerson m_user, m_partner;
-    bool m_hasPartner = false;
+    ReportPeople m_people;
     QString m_userRecord, m_partnerRecord;
     HoroscopeComputation m_horoscopes;
     DisplaySelection m_selection;
@@ -219,10 +193,11 @@ private:
 
     struct HoroscopeButton {
         QPushButton* button;
-        const char* system;
-        bool partner;
+        HoroscopeSystem system;
+        Side side;
     };
     std::vector<HoroscopeButton> m_horoscopeButtons;
+    std::vector<std::pair<QLabel*, NumerologyNumber>> m_numberLabels;
 };
 
 } // namespace tarvenik

@@ -1,7 +1,5 @@
-// The horoscope page of the report: which button shows which system and sign, and how
-// the text of a sign is found, loaded and cut.
-#include "core/horoscopetexts.h"
-#include "data/horoscopes.h"
+// The horoscope page of the report: its buttons, each bound to a system and a side; what
+// a button or a tab shows comes from report/horoscopeview.
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
@@ -17,34 +15,42 @@ namespace tarvenik {
 
 namespace {
 
-constexpr const char* kUser = "uzivatel";
-constexpr const char* kPartner = "partner";
-
 struct Row {
     QPushButton* TFrmVypis::*button;
     QPushButton* TFrmVypis::*twin;
     const char* name;
     const char* caption;
-    const char* system;
+    HoroscopeSystem system;
 };
 
 // The rows of " Normální ", top to bottom.
 const Row kRows[] = {
-    {&TFrmVypis::BtnSlunecni, &TFrmVypis::BtnSlunecni2, "BtnSlunecni", "Sluneční", "Sluneční"},
-    {&TFrmVypis::BtnAscendent, &TFrmVypis::BtnAscendent2, "BtnAscendent", "Ascendent", "Ascendent"},
-    {&TFrmVypis::BtnMesicni, &TFrmVypis::BtnMesicni2, "BtnMesicni", "Měsíční", "Měsíční"},
-    {&TFrmVypis::BtnCinsky, &TFrmVypis::BtnCinsky2, "BtnCinsky", "Čínský", "Čínský"},
+    {&TFrmVypis::BtnSlunecni, &TFrmVypis::BtnSlunecni2, "BtnSlunecni", "Sluneční",
+     HoroscopeSystem::Sun},
+    {&TFrmVypis::BtnAscendent, &TFrmVypis::BtnAscendent2, "BtnAscendent", "Ascendent",
+     HoroscopeSystem::Ascendant},
+    {&TFrmVypis::BtnMesicni, &TFrmVypis::BtnMesicni2, "BtnMesicni", "Měsíční",
+     HoroscopeSystem::Lunar},
+    {&TFrmVypis::BtnCinsky, &TFrmVypis::BtnCinsky2, "BtnCinsky", "Čínský",
+     HoroscopeSystem::Chinese},
     {&TFrmVypis::BtnCisarsky, &TFrmVypis::BtnCisarsky2, "BtnCisarsky", "Čínský císařský",
-     "Čínský císařský"},
-    {&TFrmVypis::BtnKeltsky, &TFrmVypis::BtnKeltsky2, "BtnKeltsky", "Keltský", "Keltský"},
-    {&TFrmVypis::BtnEgyptsky, &TFrmVypis::BtnEgyptsky2, "BtnEgyptsky", "Egyptský", "Egyptský"},
-    {&TFrmVypis::BtnCyklicky, &TFrmVypis::BtnCyklicky2, "BtnCyklicky", "Cyklický", "Cyklický"},
-    {&TFrmVypis::BtnIndiansky, &TFrmVypis::BtnIndiansky2, "BtnIndiansky", "Indiánský", "Indiánský"},
-    {&TFrmVypis::BtnAztecky, &TFrmVypis::BtnAztecky2, "BtnAztecky", "Aztécký", "Aztécký"},
-    {&TFrmVypis::BtnIndicky, &TFrmVypis::BtnIndicky2, "BtnIndicky", "Indický", "Indický"},
-    {&TFrmVypis::BtnCikansky, &TFrmVypis::BtnCikansky2, "BtnCikansky", "Cikánský ", "Cikánský"},
+     HoroscopeSystem::ImperialChinese},
+    {&TFrmVypis::BtnKeltsky, &TFrmVypis::BtnKeltsky2, "BtnKeltsky", "Keltský",
+     HoroscopeSystem::Celtic},
+    {&TFrmVypis::BtnEgyptsky, &TFrmVypis::BtnEgyptsky2, "BtnEgyptsky", "Egyptský",
+     HoroscopeSystem::Egyptian},
+    {&TFrmVypis::BtnCyklicky, &TFrmVypis::BtnCyklicky2, "BtnCyklicky", "Cyklický",
+     HoroscopeSystem::Cyclic},
+    {&TFrmVypis::BtnIndiansky, &TFrmVypis::BtnIndiansky2, "BtnIndiansky", "Indiánský",
+     HoroscopeSystem::NativeAmerican},
+    {&TFrmVypis::BtnAztecky, &TFrmVypis::BtnAztecky2, "BtnAztecky", "Aztécký",
+     HoroscopeSystem::Aztec},
+    {&TFrmVypis::BtnIndicky, &TFrmVypis::BtnIndicky2, "BtnIndicky", "Indický",
+     HoroscopeSystem::Indian},
+    {&TFrmVypis::BtnCikansky, &TFrmVypis::BtnCikansky2, "BtnCikansky", "Cikánský ",
+     HoroscopeSystem::Gypsy},
     {&TFrmVypis::BtnPravdivy, &TFrmVypis::BtnPravdivy2, "BtnPravdivy", "Skutečně \"pravdivý\"",
-     "Pravdivý"},
+     HoroscopeSystem::TrueSun},
 };
 
 struct Info {
@@ -71,44 +77,6 @@ const Info kInfos[] = {
     {&TFrmVypis::BtnInfoJaponskyPartnersky, "BtnInfoJaponskyPartnersky", "Japonský partnerský"},
 };
 
-std::string signOf(const PersonSigns& s, const HoroscopeSet& set, SignSource source) {
-    switch (source) {
-    case SignSource::Sun:
-        return s.sun;
-    case SignSource::Ascendant:
-        return s.ascendant;
-    case SignSource::Lunar:
-        return s.lunar;
-    case SignSource::ChineseAnimal:
-        return s.chineseAnimal;
-    case SignSource::ChineseSeason:
-        return s.chineseSeason;
-    case SignSource::Celtic:
-        return s.celtic;
-    case SignSource::Egyptian:
-        return s.egyptian;
-    case SignSource::Cyclic:
-        return s.cyclic;
-    case SignSource::NativeAmerican:
-        return s.nativeAmerican;
-    case SignSource::Aztec:
-        return s.aztec;
-    case SignSource::Indian:
-        return s.indian;
-    case SignSource::Gypsy:
-        return s.gypsy;
-    case SignSource::PartnerSunKey:
-        return set.partnerSunKey;
-    case SignSource::PartnerChineseKey:
-        return set.partnerChineseKey;
-    case SignSource::PartnerJapaneseKey:
-        return set.partnerJapaneseKey;
-    case SignSource::InfoCaption:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
 QWidget* TFrmVypis::buildHoroscopePage() {
@@ -134,8 +102,8 @@ QWidget* TFrmVypis::buildHoroscopePage() {
             button(normal, (std::string(r.name) + "2").c_str(), QStringLiteral("Partner"));
         this->*r.button = main;
         this->*r.twin = twin;
-        m_horoscopeButtons.push_back({main, r.system, false});
-        m_horoscopeButtons.push_back({twin, r.system, true});
+        m_horoscopeButtons.push_back({main, r.system, Side::User});
+        m_horoscopeButtons.push_back({twin, r.system, Side::Partner});
         grid->addWidget(main, row, 0);
         grid->addWidget(twin, row, 1);
         ++row;
@@ -152,9 +120,11 @@ QWidget* TFrmVypis::buildHoroscopePage() {
         button(partners, "BtnCinskyPartnersky", QStringLiteral("Čínský partnerský"));
     BtnJaponskyPartnersky =
         button(partners, "BtnJaponskyPartnersky", QStringLiteral("Japonský partnerský"));
-    m_horoscopeButtons.push_back({BtnSlunecniPartnersky, "Partnerský sluneční", false});
-    m_horoscopeButtons.push_back({BtnCinskyPartnersky, "Partnerský čínský", false});
-    m_horoscopeButtons.push_back({BtnJaponskyPartnersky, "Partnerský japonský", false});
+    m_horoscopeButtons.push_back({BtnSlunecniPartnersky, HoroscopeSystem::PartnerSun, Side::User});
+    m_horoscopeButtons.push_back(
+        {BtnCinskyPartnersky, HoroscopeSystem::PartnerChinese, Side::User});
+    m_horoscopeButtons.push_back(
+        {BtnJaponskyPartnersky, HoroscopeSystem::PartnerJapanese, Side::User});
     for (QPushButton* b : {BtnSlunecniPartnersky, BtnCinskyPartnersky, BtnJaponskyPartnersky}) {
         partnerColumn->addWidget(b);
     }
@@ -181,73 +151,31 @@ QWidget* TFrmVypis::buildHoroscopePage() {
     return page;
 }
 
-std::string TFrmVypis::signFor(QPushButton* button) const {
-    for (const HoroscopeButton& b : m_horoscopeButtons) {
-        if (b.button == button) {
-            const PersonSigns& s = b.partner ? m_horoscopes.signs.partner : m_horoscopes.signs.user;
-            return signOf(s, m_horoscopes.signs, *signSourceOf(b.system));
-        }
-    }
-    return {};
-}
-
 void TFrmVypis::HorKlik(QPushButton* button) {
     for (const HoroscopeButton& b : m_horoscopeButtons) {
-        if (b.button != button) {
-            continue;
+        if (b.button == button) {
+            m_selection = horoscopeButton(m_selection, b.system, b.side, m_horoscopes.signs,
+                                          m_people.of(b.side).person.sex);
+            zobraz_horoskopy();
+            return;
         }
-        m_selection.system = b.system;
-        m_selection.sign = signFor(button);
-        m_selection.sexTabRule =
-            m_selection.system == "Sluneční" ? sexTabRuleOf(chosen(b.partner).person.sex) : 0;
-        if (m_selection.system == "Čínský" || m_selection.system == "Čínský císařský") {
-            m_selection.currentPerson = b.partner ? kPartner : kUser;
-        }
-        zobraz_horoskopy();
-        return;
     }
 }
 
 void TFrmVypis::InfKlik(QPushButton* button) {
-    m_selection.system = kInfoSystem;
-    m_selection.sign = fromQ(button->text());
-    m_selection.sexTabRule = 0;
+    m_selection = infoButton(m_selection, fromQ(button->text()));
     zobraz_horoskopy();
 }
 
 void TFrmVypis::zobraz_horoskopy() {
     RichEdit1->vycistirichedit();
-    const std::filesystem::path folder = toPath(m_appFolder);
-    const auto tabs = readTabs(folder, m_selection.system);
-    std::vector<std::string> captions;
-    if (tabs) {
-        captions = *tabs;
-    } else if (!tabs.error().notFound()) {
-        Dialogs::current().fileError(this, tabs.error());
+    const HoroscopeView view = horoscopeView(toPath(m_appFolder), m_selection, m_horoscopes.signs);
+    if (view.tabsError) {
+        Dialogs::current().fileError(this, *view.tabsError);
     }
-    setTabs(captions);
+    setTabs(view.tabs);
     RichEdit1->hide();
-
-    const std::string* tab = captions.empty() ? nullptr : &captions.front();
-    RichDoc doc;
-    if (!loadText(horoscopeTextPath(folder, m_selection.system, m_selection.sign, tab), doc,
-                  false)) {
-        doc = {};
-        appendLine(doc, kTextMissing);
-    }
-    // The tab of the other sex goes; the text of the first tab stays.
-    const int removed = m_selection.sexTabRule == 1 ? 3 : (m_selection.sexTabRule == 2 ? 2 : -1);
-    if (removed >= 0 && removed < TabControl1->count()) {
-        m_fillingTabs = true;
-        TabControl1->removeTab(removed);
-        m_fillingTabs = false;
-    }
-    if (m_selection.system == "Čínský císařský") {
-        const bool partner = m_selection.currentPerson == kPartner;
-        const PersonSigns& s = partner ? m_horoscopes.signs.partner : m_horoscopes.signs.user;
-        imperialCut(doc, s.chineseSeason, s.chineseAnimal);
-    }
-    showDoc(doc);
+    showHoroscopeText(view.text);
 }
 
 void TFrmVypis::TabControl1Change() {
@@ -257,21 +185,16 @@ void TFrmVypis::TabControl1Change() {
     }
     RichEdit1->hide();
     RichEdit1->vycistirichedit();
-    const std::string caption = fromQ(TabControl1->tabText(index));
-    RichDoc doc;
-    if (!loadText(
-            horoscopeTextPath(toPath(m_appFolder), m_selection.system, m_selection.sign, &caption),
-            doc, false)) {
-        doc = {};
-        appendLine(doc, kTextMissing);
-    } else if (caption == "Vliv měsíce" && !m_selection.currentPerson.empty()) {
-        const bool partner = m_selection.currentPerson == kPartner;
-        const int month = chosen(partner).person.birthDate.month();
-        const bool ownAnimal = m_selection.sign == m_horoscopes.signs.user.chineseAnimal ||
-                               m_selection.sign == m_horoscopes.signs.partner.chineseAnimal;
-        lunarInfluenceCut(doc, month, ownAnimal);
+    showHoroscopeText(horoscopeTabText(toPath(m_appFolder), m_selection,
+                                       fromQ(TabControl1->tabText(index)), m_people,
+                                       m_horoscopes.signs));
+}
+
+void TFrmVypis::showHoroscopeText(const HoroscopeText& text) {
+    if (text.error) {
+        Dialogs::current().fileError(this, *text.error);
     }
-    showDoc(doc);
+    showDoc(text.doc);
 }
 
 } // namespace tarvenik

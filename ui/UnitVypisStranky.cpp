@@ -1,8 +1,5 @@
 // The numerology, biorhythm and time-span pages of the report.
-#include "core/biorhythm.h"
-#include "core/numerology.h"
 #include "core/timespan.h"
-#include "platform/text.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
@@ -44,15 +41,6 @@ QLineEdit* numberField(QWidget* parent, const char* name) {
     e->setFixedWidth(25);
     return e;
 }
-
-CharStyle titleStyle() {
-    CharStyle s;
-    s.bold = true;
-    s.halfPoints = 26;
-    return s;
-}
-
-const std::filesystem::path kNumerologyFolder = std::filesystem::path("Data") / "Numerologie";
 
 } // namespace
 
@@ -113,6 +101,20 @@ QWidget* TFrmVypis::buildNumerologyPage() {
     EdP2 = numberField(GroupBox2, "EdP2");
     EdP3 = numberField(GroupBox2, "EdP3");
     EdP4 = numberField(GroupBox2, "EdP4");
+    m_numberLabels = {
+        {LblZivDraha, NumerologyNumber::LifePath},
+        {LblOsud, NumerologyNumber::Destiny},
+        {LblVyzNav, NumerologyNumber::ChallengeHabits},
+        {LblOsRok, NumerologyNumber::PersonalYear},
+        {LblV1, NumerologyNumber::Peak1},
+        {LblV2, NumerologyNumber::Peak2},
+        {LblV3, NumerologyNumber::Peak3},
+        {LblV4, NumerologyNumber::Peak4},
+        {LblP1, NumerologyNumber::Challenge1},
+        {LblP2, NumerologyNumber::Challenge2},
+        {LblP3, NumerologyNumber::Challenge3},
+        {LblP4, NumerologyNumber::Challenge4},
+    };
 
     auto* grid = new QGridLayout(GroupBox2);
     int row = 0;
@@ -166,70 +168,25 @@ void TFrmVypis::RadBtnNumeroClick() {
 
 void TFrmVypis::SpinEditVyhledChange() {
     m_outlookYear = SpinEditVyhled->value();
-    for (ReportPerson* p : {&m_user, &m_partner}) {
-        const CalendarFields f = p->person.birthDate.fields();
-        p->numbers.personalYear = personalYear(f.day, f.month, m_outlookYear);
-    }
+    setOutlookYear(m_people, m_outlookYear);
     RadBtnNumeroClick();
 }
 
 void TFrmVypis::NumKlik(QLabel* label) {
-    struct Text {
-        QLabel* label;
-        const char* file;
-        std::size_t header;
-        int value;
-    };
-    const Text texts[] = {
-        {LblOsud, "Osud.rtf", 5, m_shown.destiny},
-        {LblVyzNav, "Výzva - návyky.rtf", 6, m_shown.challengeHabits},
-        {LblOsRok, "Osobní rok.rtf", 4, m_shown.personalYear},
-        {LblV1, "Vrchol 1.rtf", 5, m_shown.peaks[0]},
-        {LblV2, "Vrchol 2.rtf", 5, m_shown.peaks[1]},
-        {LblV3, "Vrchol 3.rtf", 5, m_shown.peaks[2]},
-        {LblV4, "Vrchol 4.rtf", 5, m_shown.peaks[3]},
-        {LblP1, "Překonání potíží.rtf", 4, m_shown.challenges[0]},
-        {LblP2, "Překonání potíží.rtf", 4, m_shown.challenges[1]},
-        {LblP3, "Překonání potíží.rtf", 4, m_shown.challenges[2]},
-        {LblP4, "Překonání potíží.rtf", 4, m_shown.challenges[3]},
-        {LblZivDraha, "Životní dráha.rtf", 4, m_shown.lifePath},
-    };
-    const std::filesystem::path folder = toPath(m_appFolder) / kNumerologyFolder;
-    const auto file = [&folder](const char* name) {
-        return folder /
-               std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(name)));
-    };
-    for (const Text& t : texts) {
-        if (t.label != label) {
+    for (const auto& [numberLabel, number] : m_numberLabels) {
+        if (numberLabel != label) {
             continue;
         }
         setTabs({});
         RichEdit1->vycistirichedit();
         RichEdit1->hide();
-        std::string dayText;
-        if (label == LblZivDraha) {
-            RichDoc day;
-            if (!loadText(file("Den narození.rtf"), day, true)) {
-                return;
-            }
-            keepNumberedParagraph(day, 0, m_shown.dayOfBirth);
-            dayText = plainText(day);
-        }
-        RichDoc doc;
-        if (!loadText(file(t.file), doc, true)) {
+        // A text that cannot be read leaves the view hidden until the next one.
+        const auto text = numerologyText(toPath(m_appFolder), number, m_shown);
+        if (!text) {
+            Dialogs::current().fileError(this, text.error());
             return;
         }
-        keepNumberedParagraph(doc, t.header, t.value);
-        if (label == LblZivDraha) {
-            appendLine(doc, "");
-            appendLine(doc, "Vaše šťastné číslo je " + std::to_string(m_shown.luckyNumber));
-            appendLine(doc, "");
-            appendLine(doc,
-                       "Den narození tvoří spolu s životní dráhou součást naší charakteristiky "
-                       "a pouti životem. Podporuje a rozvíjí životní dráhu:");
-            appendLine(doc, dayText);
-        }
-        showDoc(doc);
+        showDoc(*text);
         return;
     }
 }
@@ -286,35 +243,20 @@ void TFrmVypis::BtnBiorytmyPocitatClick() {
     setTabs({});
     RichEdit1->vycistirichedit();
     const Person& p = chosen(RadBtnBiorytmyPartner->isChecked()).person;
-    const std::string tildes = " " + std::string(43, '~');
-    RichDoc doc;
-    appendLine(doc, "Biorytmy", titleStyle(), Alignment::Center);
-    appendLine(doc, tildes);
-    const std::size_t first = paragraphCount(doc);
-    appendLine(doc, " Jméno: " + p.firstName);
-    appendLine(doc, " Příjmení: " + p.surname);
-    appendLine(doc, " Datum narození: " + p.birthDate.shortDate());
-    for (std::size_t i = first; i < first + 3; ++i) {
-        const std::string line = paragraphText(doc, i);
-        setBold(doc, {i, 0, charCount(line.substr(0, line.find(':') + 1))}, true);
-    }
-    appendLine(doc, tildes);
-    appendLine(doc, "");
-    for (const std::string& line :
-         biorhythmListing(p.birthDate, toDateTime(BiorytmyOdDate->dateTime()),
-                          toDateTime(BiorytmyDoDate->dateTime()))) {
-        appendLine(doc, line);
-    }
-    showDoc(doc, false); // one day a line, as a table reads
+    showDoc(biorhythmDoc(p, toDateTime(BiorytmyOdDate->dateTime()),
+                         toDateTime(BiorytmyDoDate->dateTime())),
+            false); // one day a line, as a table reads
 }
 
 void TFrmVypis::BtnBiorytmyInfoClick() {
     setTabs({});
     RichEdit1->vycistirichedit();
-    RichDoc doc;
-    if (loadText(toPath(m_appFolder) / "Data" / "biorytmy.rtf", doc, true)) {
-        showDoc(doc);
+    const auto text = biorhythmInfoText(toPath(m_appFolder));
+    if (!text) {
+        Dialogs::current().fileError(this, text.error());
+        return;
     }
+    showDoc(*text);
 }
 
 // ---- Time spans ------------------------------------------------------------------------
@@ -484,7 +426,7 @@ void TFrmVypis::RadBtnClovekClick() {
         for (QRadioButton* r : {RadBtnZivot, RadBtnDalsiNarozeniny, RadBtnMinuleNarozeniny}) {
             r->setEnabled(true);
         }
-        RadBtnRozdil->setEnabled(m_hasPartner);
+        RadBtnRozdil->setEnabled(m_people.hasPartner);
         const bool nameDay = chosen(spanPartnerSelected()).hasNameDay;
         RadBtnDalsiSvatek->setEnabled(nameDay);
         RadBtnMinulySvatek->setEnabled(nameDay);
@@ -518,8 +460,8 @@ void TFrmVypis::JakDlouhoVypis() {
     SpanReport r;
     r.choice = spanChoice();
     const auto name = [](const Person& p) { return p.firstName + " " + p.surname; };
-    r.userName = name(m_user.person);
-    r.partnerName = name(m_partner.person);
+    r.userName = name(m_people.user.person);
+    r.partnerName = name(m_people.partner.person);
     r.selectedName = name(chosen(spanPartnerSelected()).person);
     r.customText = fromQ(EditPocCo->text());
     r.context = spanContext();
@@ -530,14 +472,7 @@ void TFrmVypis::JakDlouhoVypis() {
     }
     r.breakdown = fromQ(EditCelkove->text());
 
-    const std::vector<std::string> lines = spanReportLines(r);
-    RichDoc doc;
-    appendLine(doc, lines.front(), titleStyle(), Alignment::Center);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        appendLine(doc, lines[i]);
-    }
-    boldLabels(doc);
-    showDoc(doc);
+    showDoc(spanDoc(spanReportLines(r)));
 }
 
 } // namespace tarvenik

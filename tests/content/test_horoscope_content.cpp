@@ -74,25 +74,28 @@ struct System {
     std::size_t minWords;
 };
 
+// Every system the report shows, under the folder name the report asks for.
 std::vector<System> systems() {
     const auto sun = signsOver(sunSign, 2000, 2000);
+    const auto of = [](HoroscopeSystem s) { return horoscopeFolderName(s); };
+    using H = HoroscopeSystem;
     return {
-        {"Sluneční", sun, 150},
-        {"Pravdivý", sun, 120},
-        {"Ascendent", ascendants(), 120},
-        {"Měsíční", {""}, 120},
-        {"Čínský", animals(), 120},
-        {"Čínský císařský", signsOver(chineseSeason, 2000, 2000), 120},
-        {"Keltský", signsOver(celticTree, 2000, 2001), 120},
-        {"Egyptský", signsOver(egyptianGod, 2000, 2000), 120},
-        {"Cyklický", signsOver(cyclicPeriod, 2000, 2000), 120},
-        {"Indiánský", signsOver(nativeAnimal, 2000, 2000), 120},
-        {"Aztécký", signsOver(aztecSign, 1910, 2002), 120},
-        {"Indický", signsOver(indianSign, 2000, 2000), 120},
-        {"Cikánský", signsOver(gypsySign, 2000, 2000), 120},
-        {"Partnerský sluneční", pairsOf(sun), 100},
-        {"Partnerský čínský", pairsOf(animals()), 100},
-        {"Partnerský japonský", {""}, 100},
+        {of(H::Sun), sun, 150},
+        {of(H::TrueSun), sun, 120},
+        {of(H::Ascendant), ascendants(), 120},
+        {of(H::Lunar), {""}, 120},
+        {of(H::Chinese), animals(), 120},
+        {of(H::ImperialChinese), signsOver(chineseSeason, 2000, 2000), 120},
+        {of(H::Celtic), signsOver(celticTree, 2000, 2001), 120},
+        {of(H::Egyptian), signsOver(egyptianGod, 2000, 2000), 120},
+        {of(H::Cyclic), signsOver(cyclicPeriod, 2000, 2000), 120},
+        {of(H::NativeAmerican), signsOver(nativeAnimal, 2000, 2000), 120},
+        {of(H::Aztec), signsOver(aztecSign, 1910, 2002), 120},
+        {of(H::Indian), signsOver(indianSign, 2000, 2000), 120},
+        {of(H::Gypsy), signsOver(gypsySign, 2000, 2000), 120},
+        {of(H::PartnerSun), pairsOf(sun), 100},
+        {of(H::PartnerChinese), pairsOf(animals()), 100},
+        {of(H::PartnerJapanese), {""}, 100},
     };
 }
 

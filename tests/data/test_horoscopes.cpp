@@ -54,12 +54,22 @@ TEST(HoroscopeFolders, TabsAndSignLists) {
     EXPECT_FALSE(readSignList(dir.path(), "Keltský"));
 }
 
-TEST(HoroscopeFolders, SystemsAndTheirSigns) {
-    EXPECT_EQ(signSourceOf("Pravdivý"), SignSource::Sun);
-    EXPECT_EQ(signSourceOf("Čínský císařský"), SignSource::ChineseSeason);
-    EXPECT_EQ(signSourceOf("Partnerský japonský"), SignSource::PartnerJapaneseKey);
-    EXPECT_FALSE(signSourceOf("Cikánský "));
+TEST(HoroscopeFolders, SystemFolderNames) {
+    const std::pair<HoroscopeSystem, std::string> cases[] = {
+        {HoroscopeSystem::Sun, "Sluneční"},
+        {HoroscopeSystem::TrueSun, "Pravdivý"},
+        {HoroscopeSystem::ImperialChinese, "Čínský císařský"},
+        {HoroscopeSystem::NativeAmerican, "Indiánský"},
+        {HoroscopeSystem::Gypsy, "Cikánský"}, // no trailing blank, unlike its button
+        {HoroscopeSystem::PartnerJapanese, "Partnerský japonský"},
+        {HoroscopeSystem::Info, "Informace"},
+    };
+    for (const auto& [system, folder] : cases) {
+        EXPECT_EQ(horoscopeFolderName(system), folder);
+    }
+}
 
+TEST(HoroscopeFolders, ListedSystems) {
     TempFolder dir;
     for (const char* s : {"Sluneční", "Keltský", "Informace"}) {
         std::filesystem::create_directories(horoscopeFolder(dir.path(), s));
