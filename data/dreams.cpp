@@ -1,6 +1,5 @@
 #include "data/dreams.h"
 
-#include "data/textlines.h"
 #include "platform/atomicfile.h"
 #include "platform/text.h"
 

@@ -51,7 +51,7 @@ struct DreamEntry {
 // the line, so a missing closing ";" leaves an empty source; text after the fourth ";"
 // is ignored.
 DreamLine parseDreamLine(std::string_view line);
-// Windows-1250 bytes to lines; see data/textlines.h for the line rule.
+// Windows-1250 bytes to lines; see splitTextLines in platform/text.h for the line rule.
 std::vector<DreamLine> parseDreamFile(std::string_view bytes);
 
 // Groups lines into entries in order. A line whose title equals the previous line's

@@ -16,17 +16,6 @@ fs::path personFile(const fs::path& appFolder) {
     return appFolder / kPersonFileName;
 }
 
-std::string withBlanksForBreaks(const std::string& name) {
-    std::string out;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '\r' && i + 1 < name.size() && name[i + 1] == '\n') {
-            continue;
-        }
-        out += (name[i] == '\r' || name[i] == '\n') ? ' ' : name[i];
-    }
-    return out;
-}
-
 DateTime timeOfDay(const Person& p) {
     return DateTime::fromMs((std::int64_t{p.birthHour} * 60 + p.birthMinute) * 60'000);
 }
@@ -48,8 +37,8 @@ Person personOf(const IniDocument& doc, const std::string& recordName, DateTime 
 
 Person storable(const Person& person) {
     Person p = person;
-    p.firstName = withBlanksForBreaks(p.firstName);
-    p.surname = withBlanksForBreaks(p.surname);
+    p.firstName = lineBreaksToBlanks(p.firstName);
+    p.surname = lineBreaksToBlanks(p.surname);
     return p;
 }
 
@@ -122,9 +111,9 @@ Result<std::string> replacePerson(const fs::path& appFolder, const std::string& 
         return doc.error();
     }
     if (!oldRecordName.empty()) {
-        doc.value().eraseSection(oldRecordName);
+        doc->eraseSection(oldRecordName);
     }
-    writeSection(doc.value(), name, p);
+    writeSection(*doc, name, p);
     if (auto saved = saveIni(file, *doc); !saved) {
         return saved.error();
     }
@@ -151,7 +140,7 @@ Result<AddedPersons> addPersons(const fs::path& appFolder, const std::vector<Per
         }
         IniDocument section; // written apart, so that each write searches six lines only
         writeSection(section, name, p);
-        doc.value().append(section);
+        doc->append(section);
         ++counts.added;
     }
     if (counts.added > 0) {
@@ -171,7 +160,7 @@ Result<void> erasePerson(const fs::path& appFolder, const std::string& recordNam
     if (!doc->hasSection(recordName)) {
         return {}; // nothing to erase; don't create the file for it
     }
-    doc.value().eraseSection(recordName);
+    doc->eraseSection(recordName);
     return saveIni(file, *doc);
 }
 

@@ -1,6 +1,5 @@
 #include "data/vcard.h"
 
-#include "data/textlines.h"
 #include "platform/atomicfile.h"
 #include "platform/codepages.h"
 #include "platform/text.h"

@@ -1,6 +1,5 @@
 #include "data/versioninfo.h"
 
-#include "data/textlines.h"
 #include "data/version.h"
 #include "platform/text.h"
 

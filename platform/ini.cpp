@@ -62,18 +62,6 @@ std::string quoteForWriting(std::string_view v) {
     return std::string(v);
 }
 
-std::string withoutLineBreaks(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-            continue; // CR LF is one break, one blank
-        }
-        out += (s[i] == '\r' || s[i] == '\n') ? ' ' : s[i];
-    }
-    return out;
-}
-
 } // namespace
 
 bool equalsCaseBlind(std::string_view a, std::string_view b) {
@@ -89,20 +77,7 @@ bool equalsCaseBlind(std::string_view a, std::string_view b) {
 
 IniDocument IniDocument::fromBytes(std::string_view bytes) {
     IniDocument doc;
-    const std::string text = decode1250(bytes);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            doc.m_lines.emplace_back(text, start, i - start);
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) {
-        doc.m_lines.emplace_back(text, start);
-    }
+    doc.m_lines = splitTextLines(decode1250(bytes));
     return doc;
 }
 
@@ -190,9 +165,9 @@ bool IniDocument::readBool(std::string_view section, std::string_view key, bool 
 }
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string sec = withoutLineBreaks(section);
-    const std::string k = withoutLineBreaks(key);
-    const std::string line = k + "=" + quoteForWriting(withoutLineBreaks(value));
+    const std::string sec = lineBreaksToBlanks(section);
+    const std::string k = lineBreaksToBlanks(key);
+    const std::string line = k + "=" + quoteForWriting(lineBreaksToBlanks(value));
 
     std::size_t i = 0;
     for (; i < m_lines.size(); ++i) {
@@ -277,7 +252,7 @@ Result<void> writeIniValue(const fs::path& path, std::string_view section, std::
     if (!doc) {
         return doc.error();
     }
-    doc.value().write(section, key, value);
+    doc->write(section, key, value);
     return saveIni(path, *doc);
 }
 

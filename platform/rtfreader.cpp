@@ -223,6 +223,7 @@ private:
     void openGroup();
     void closeGroup();
     void skipText();
+    void skipBinary(bool hasParam, int count);
 
     // Output
     void emit(char32_t cp);
@@ -322,6 +323,18 @@ void Reader::skipText() {
     m_pos = next == std::string_view::npos ? m_s.size() : next;
 }
 
+// \binN: N bytes of binary data, skipped unread wherever they stand.
+void Reader::skipBinary(bool hasParam, int count) {
+    if (!hasParam || count <= 0) {
+        return;
+    }
+    if (static_cast<std::size_t>(count) > m_s.size() - m_pos) {
+        m_done = true; // the data runs past the end: the file was cut off
+    } else {
+        m_pos += static_cast<std::size_t>(count);
+    }
+}
+
 void Reader::openGroup() {
     m_skip = 0;
     if (m_stack.size() >= kMaxDepth) {
@@ -396,8 +409,8 @@ void Reader::controlAt() {
 
     if (m_skip > 0) {
         --m_skip;
-        if (name == "bin" && hasParam && param > 0) {
-            controlWord(name, hasParam, param);
+        if (name == "bin") {
+            skipBinary(hasParam, param);
         }
         return;
     }
@@ -462,12 +475,8 @@ void Reader::controlSymbol(char c) {
 
 void Reader::controlWord(std::string_view name, bool hasParam, int param) {
     if (m_st.dest == Dest::Skip) {
-        if (name == "bin" && hasParam && param > 0) {
-            if (static_cast<std::size_t>(param) > m_s.size() - m_pos) {
-                m_done = true; // the data runs past the end: the file was cut off
-            } else {
-                m_pos += static_cast<std::size_t>(param);
-            }
+        if (name == "bin") {
+            skipBinary(hasParam, param);
         }
         return;
     }
@@ -584,13 +593,7 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param) {
         m_st.uc = std::clamp(param, 0, kMaxUc);
         break;
     case Word::Bin:
-        if (hasParam && param > 0) {
-            if (static_cast<std::size_t>(param) > m_s.size() - m_pos) {
-                m_done = true;
-            } else {
-                m_pos += static_cast<std::size_t>(param);
-            }
-        }
+        skipBinary(hasParam, param);
         break;
     case Word::Deff:
         m_defaultFont = param;

@@ -284,6 +284,37 @@ std::string_view trimBlanks(std::string_view s) {
     return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
+std::vector<std::string> splitTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            continue;
+        }
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    if (start < text.size()) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+std::string lineBreaksToBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue; // CR LF is one break, one blank
+        }
+        out += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
+    }
+    return out;
+}
+
 std::string czechNumber(double value) {
     // Rounded to 15 significant digits ("-1.23456789123457e+08"); the digits are then set
     // around the decimal comma by the exponent, so no exponent is ever shown.

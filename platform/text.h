@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvenik {
 
@@ -40,6 +41,14 @@ std::string cutChars(std::string_view utf8, std::size_t n);
 
 // Blanks (space, tab, CR, LF) removed at both ends.
 std::string_view trimBlanks(std::string_view s);
+
+// The lines of a text file's content: CR LF, LF or a lone CR ends a line, and a line end at
+// the very end adds no empty line after it.
+std::vector<std::string> splitTextLines(std::string_view text);
+
+// Every line end (CR LF, LF or a lone CR) becomes one blank, for texts that must stay on
+// one line: an INI line, a person's name.
+std::string lineBreaksToBlanks(std::string_view text);
 
 // Plain decimal form rounded to 15 significant digits, without trailing zeros or an
 // exponent, with a decimal comma: 2.5 -> "2,5", 0.00009 -> "0,00009", 1e20 ->

@@ -4,7 +4,6 @@
 #include "data/namedays.h"
 #include "data/names.h"
 #include "data/oracle.h"
-#include "data/textlines.h"
 #include "platform/atomicfile.h"
 #include "platform/rtfreader.h"
 #include "platform/text.h"

@@ -1,6 +1,5 @@
 #include "data/oracle.h"
 
-#include "data/textlines.h"
 #include "tests/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -8,27 +7,6 @@
 using namespace tarvenik;
 using tarvenik::test::TempFolder;
 using Lines = std::vector<std::string>;
-
-TEST(TextLines, EveryLineEndEndsALineAndTheLastAddsNone) {
-    const struct {
-        const char* bytes;
-        Lines lines;
-    } cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\r\nb", {"a", "b"}},
-        {"a\nb\rc\r\n", {"a", "b", "c"}},
-        {"\r\n", {""}},
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"a\n\r", {"a", ""}}, // LF then a lone CR: two line ends
-        {"a\r\r\n", {"a", ""}},
-        {"\n\n", {"", ""}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(splitTextLines(c.bytes), c.lines) << c.bytes;
-    }
-}
 
 TEST(WordFile, ReadsWindows1250Lines) {
     TempFolder app;

@@ -2,7 +2,6 @@
 // without losing a line that belongs to one, and every line the writer accepts reads back
 // unchanged.
 #include "data/dreams.h"
-#include "data/textlines.h"
 #include "platform/text.h"
 
 #include <cstddef>

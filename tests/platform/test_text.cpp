@@ -89,6 +89,37 @@ TEST(Cuts, TrimBlanks) {
     EXPECT_EQ(trimBlanks(" \t "), "");
 }
 
+TEST(TextLines, EveryLineEndEndsALineAndTheLastAddsNone) {
+    const struct {
+        const char* bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\nb\rc\r\n", {"a", "b", "c"}},
+        {"\r\n", {""}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a\n\r", {"a", ""}}, // LF then a lone CR: two line ends
+        {"a\r\r\n", {"a", ""}},
+        {"\n\n", {"", ""}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(splitTextLines(c.bytes), c.lines) << c.bytes;
+    }
+}
+
+TEST(TextLines, EveryLineEndBecomesOneBlank) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},           {"Jan", "Jan"},       {"a\r\nb", "a b"},  {"a\nb\rc", "a b c"},
+        {"a\n\rb", "a  b"}, {"a\r\r\nb", "a  b"}, {"\r\n\r\n", "  "}, {"a\tb", "a\tb"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(lineBreaksToBlanks(text), expected) << text;
+    }
+}
+
 TEST(Numbers, CzechPlainDecimalForm) {
     struct Case {
         double value;

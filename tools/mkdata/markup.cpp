@@ -1,6 +1,6 @@
 #include "tools/mkdata/markup.h"
 
-#include "data/textlines.h"
+#include "platform/text.h"
 
 namespace tarvenik::mkdata {
 

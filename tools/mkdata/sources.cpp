@@ -1,6 +1,5 @@
 #include "tools/mkdata/sources.h"
 
-#include "data/textlines.h"
 #include "platform/text.h"
 
 #include <algorithm>
