@@ -19,14 +19,6 @@ namespace tarvenik {
 
 namespace {
 
-// Some messages break their line with a lone carriage return, which a label would not
-// show as a break.
-QString displayText(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Information:
@@ -61,12 +53,12 @@ class SystemDialogs : public Dialogs {
 public:
     void message(QWidget* parent, MessageIcon icon, const QString& caption,
                  const QString& text) override {
-        QMessageBox box(qtIcon(icon), caption, displayText(text), QMessageBox::Ok, parent);
+        QMessageBox box(qtIcon(icon), caption, withLfLineEnds(text), QMessageBox::Ok, parent);
         box.exec();
     }
     bool askYesNo(QWidget* parent, MessageIcon icon, const QString& caption,
                   const QString& text) override {
-        QMessageBox box(qtIcon(icon), caption, displayText(text),
+        QMessageBox box(qtIcon(icon), caption, withLfLineEnds(text),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));

@@ -40,10 +40,7 @@ Result<void> TFrmText::loadFile(const QString& path) {
     if (!bytes) {
         return bytes.error();
     }
-    QString text = toQ(decode1250(*bytes));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    Memo1->setPlainText(text);
+    Memo1->setPlainText(withLfLineEnds(toQ(decode1250(*bytes))));
     return {};
 }
 

@@ -23,4 +23,10 @@ DateTime toDateTime(const QDateTime& moment) {
         .value_or(DateTime{});
 }
 
+QString withLfLineEnds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 } // namespace tarvenik

@@ -25,4 +25,7 @@ QString fromPath(const std::filesystem::path& path);
 // The same moment as our DateTime; an invalid QDateTime gives the epoch.
 DateTime toDateTime(const QDateTime& moment);
 
+// CR LF and a lone CR become LF, the only line end Qt's labels and text views break at.
+QString withLfLineEnds(QString text);
+
 } // namespace tarvenik

@@ -17,6 +17,12 @@ private slots:
         QCOMPARE(toPath(p).u8string(), std::u8string(u8"/tmp/Data/Jména/JménaA.dat"));
         QCOMPARE(fromPath(toPath(p)), p);
     }
+    void everyLineEndBecomesLf() {
+        QCOMPARE(withLfLineEnds(QStringLiteral("a\r\nb\rc\nd\n\re")),
+                 QStringLiteral("a\nb\nc\nd\n\ne"));
+        QCOMPARE(withLfLineEnds(QStringLiteral("Pokud,\r        nelze")),
+                 QStringLiteral("Pokud,\n        nelze"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestQText)
