@@ -108,8 +108,13 @@ std::vector<std::string> spanReportLines(const SpanReport& r) {
     case SpanChoice::AgeDifference:
         lines.push_back(r.userName + " + " + r.partnerName);
         break;
-    default:
+    case SpanChoice::Life:
+    case SpanChoice::NextBirthday:
+    case SpanChoice::NextNameDay:
+    case SpanChoice::PreviousBirthday:
+    case SpanChoice::PreviousNameDay:
         lines.push_back(r.selectedName);
+        break;
     }
     lines.emplace_back();
     const auto add = [&lines](std::initializer_list<std::string> more) {
