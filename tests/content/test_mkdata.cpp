@@ -1,11 +1,13 @@
 // The generator's checks of the content sources: what it accepts becomes the runtime
 // form, and each fault is reported at its source line.
 #include "tools/mkdata/markup.h"
+#include "tools/mkdata/pettexts.h"
 #include "tools/mkdata/sources.h"
 #include "tools/mkdata/stale.h"
 
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
+#include "platform/text.h"
 #include "tests/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +33,24 @@ const char* kAdam = "jméno: Adam\n"
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     text.replace(text.find(from), from.size(), to);
     return text;
+}
+
+// A well-formed pet source: each text its opening, filled up to its length with "á".
+std::string petSource() {
+    std::string source;
+    for (std::size_t type = 0; type < 2; ++type) {
+        source += "## " + std::string(kPetTypes[type]) + "\n";
+        for (std::size_t sign = 0; sign < 12; ++sign) {
+            const PetTextShape& shape = kPetTextShapes[type][sign];
+            source += std::string(kPetSigns[sign].name) + ": " + std::string(shape.opening);
+            for (std::size_t n = charCount(shape.opening); n < shape.length; ++n) {
+                source += "á";
+            }
+            source += "\n";
+        }
+        source += "\n";
+    }
+    return source;
 }
 
 std::vector<std::size_t> linesOf(const Problems& problems) {
@@ -212,4 +232,45 @@ TEST(MkdataStale, RemovesWhatNoSourceProducesOnlyInItsOwnFolders) {
     EXPECT_FALSE(fs::exists(app / "Data/Horoskopy/Zrušený"));
     // A second run finds nothing more to remove.
     EXPECT_TRUE(removeStaleOutputs(app.path(), produced)->empty());
+}
+
+TEST(MkdataPets, WellFormedSourceGivesEveryText) {
+    Problems problems;
+    const PetTexts texts = parsePetTexts(petSource(), problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_TRUE(texts[1][4].starts_with("Kočky narozené ve znamení lva"));
+    EXPECT_EQ(charCount(texts[1][4]), 379u);
+}
+
+TEST(MkdataPets, WrongOpeningLengthOrOrderStopsTheBuild) {
+    const std::string good = petSource(); // headings at lines 1 and 15
+    std::string withoutRyby = good;
+    const std::size_t ryby = good.find("Ryby: Ryby");
+    withoutRyby.erase(ryby, good.find('\n', ryby) + 1 - ryby);
+    const struct {
+        const char* what;
+        std::string source;
+        std::vector<std::size_t> lines;
+    } cases[] = {
+        {"opening", replaced(good, "Býk žije jen, aby jedl", "Býk žije jen aby jedl,"), {3}},
+        {"one character short", replaced(good, "Kozoroh má rádá", "Kozoroh má rád"), {11}},
+        {"one character long", good.substr(0, good.size() - 2) + "á\n", {27}},
+        {"signs swapped", replaced(good, "Beran: Kočky", "Býk: Kočky"), {16}},
+        {"heading", replaced(good, "## Kočičí horoskop", "## Kočky"), {15}},
+        {"second section missing", good.substr(0, good.find("## Kočičí")), {0}},
+        {"a sign missing", withoutRyby, {14}},
+    };
+    for (const auto& c : cases) {
+        Problems problems;
+        (void)parsePetTexts(c.source, problems);
+        EXPECT_EQ(linesOf(problems), c.lines) << c.what;
+    }
+}
+
+TEST(MkdataPets, GeneratedSourceQuotesEveryText) {
+    PetTexts texts;
+    texts[0][0] = "Řekl \"haf\" a\\nic";
+    const std::string code = petTextsSource(texts);
+    EXPECT_NE(code.find("\"Řekl \\\"haf\\\" a\\\\nic\","), std::string::npos) << code;
+    EXPECT_NE(code.find("kPetTexts"), std::string::npos);
 }

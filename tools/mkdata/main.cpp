@@ -1,4 +1,5 @@
 // mkdata CONTENT_DIR APP_DIR
+// mkdata --pets SOURCE OUTPUT_CPP
 //
 // Builds the runtime data folder from the UTF-8 content sources (content/README.md): text
 // and INI files become Windows-1250 with CR LF, name sources fixed-size records, dream
@@ -11,6 +12,7 @@
 #include "platform/rtfwriter.h"
 #include "platform/text.h"
 #include "tools/mkdata/markup.h"
+#include "tools/mkdata/pettexts.h"
 #include "tools/mkdata/sources.h"
 #include "tools/mkdata/stale.h"
 
@@ -19,6 +21,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace fs = std::filesystem;
 using namespace tarvenik;
@@ -49,7 +52,7 @@ struct Generator {
 
     void add(const fs::path& rel) {
         const std::string ext = rel.extension().string();
-        if (rel == "README.md") {
+        if (rel == "README.md" || *rel.begin() == "program") {
             return;
         }
         if (ext == ".png") {
@@ -141,11 +144,44 @@ struct Generator {
     }
 };
 
+int generatePetTexts(const fs::path& source, const fs::path& output) {
+    const auto bytes = readFileBytes(source);
+    if (!bytes) {
+        std::fprintf(stderr, "%s: error: %s\n", source.c_str(), bytes.error().reason.c_str());
+        return 1;
+    }
+    Problems problems;
+    checkEncodable(*bytes, problems);
+    const PetTexts texts = parsePetTexts(*bytes, problems);
+    for (const Problem& p : problems) {
+        std::fprintf(stderr, "%s%s: error: %s\n", source.c_str(),
+                     p.line > 0 ? (":" + std::to_string(p.line)).c_str() : "", p.reason.c_str());
+    }
+    if (!problems.empty()) {
+        return 1;
+    }
+    const std::string code = petTextsSource(texts);
+    // An unchanged source keeps its time stamp, so nothing is compiled again.
+    if (const auto old = readFileBytes(output); old && *old == code) {
+        return 0;
+    }
+    const auto written = writeFileAtomic(output, code);
+    if (!written) {
+        std::fprintf(stderr, "mkdata: error: %s\n", written.error().text().c_str());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--pets") {
+        return generatePetTexts(argv[2], argv[3]);
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: mkdata CONTENT_DIR APP_DIR\n");
+        std::fprintf(stderr, "usage: mkdata CONTENT_DIR APP_DIR\n"
+                             "       mkdata --pets SOURCE OUTPUT_CPP\n");
         return 2;
     }
     Generator gen;
