@@ -9,6 +9,7 @@
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
+#include "ui/UnitOstatni.h"
 #include "ui/UnitPripominky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
@@ -50,7 +51,7 @@ constexpr bool kHasJmena = false;      // names dictionary
 constexpr bool kHasSvatky = false;     // name-day browser
 constexpr bool kHasSny = false;        // dream dictionary
 constexpr bool kHasHoroskopy = false;  // horoscope catalogue
-constexpr bool kHasOstatni = false;    // other calculators
+constexpr bool kHasOstatni = true;     // other calculators
 constexpr bool kHasAktualizace = true; // update check
 constexpr bool kHasOProgramu = true;   // about box
 
@@ -415,7 +416,7 @@ QDialog* TFrmHlavni::createHoroskopy() {
     return nullptr;
 }
 QDialog* TFrmHlavni::createOstatni() {
-    return nullptr;
+    return new TFrmOstatni(this, m_appFolder, [this] { return now(); });
 }
 QDialog* TFrmHlavni::createAktualizace() {
     return new TFrmAktualizace(this);

@@ -6,6 +6,7 @@
 #include "tests/tempfolder.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitOProgramu.h"
+#include "ui/UnitOstatni.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +75,28 @@ private slots:
         QCOMPARE(personDialogs, 2);
         QVERIFY(mainHiddenOnRetry);
         QVERIFY(main.isVisible());
+    }
+
+    void otherCalculatorsHideTheMainWindowWhileOpen() {
+        TempFolder dir;
+        DialogRecorder dialogs;
+        TFrmHlavni main(fromPath(dir.path()), fixedNow());
+        main.show();
+        QVERIFY(main.BtnOstatni->isEnabled());
+        QVERIFY(main.Ostatni1->isEnabled());
+        for (const std::function<void()>& open : std::initializer_list<std::function<void()>>{
+                 [&] { main.BtnOstatni->click(); }, [&] { main.Ostatni1->trigger(); }}) {
+            bool mainHidden = false;
+            whenShown<TFrmOstatni>([&](TFrmOstatni* other) {
+                QCOMPARE(other->windowTitle(), QStringLiteral("Tarvenik :: Ostatní"));
+                QCOMPARE(other->SpinEditZacatek->value(), 2026);
+                mainHidden = !main.isVisible();
+                other->close();
+            });
+            open();
+            QVERIFY(mainHidden);
+            QVERIFY(main.isVisible());
+        }
     }
 
     void aboutBoxAndHelpTexts() {

@@ -15,6 +15,7 @@
 #include "ui/UnitHlavni.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
+#include "ui/UnitOstatni.h"
 #include "ui/UnitPridat.h"
 #include "ui/UnitPripominky.h"
 #include "ui/UnitText.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
@@ -327,6 +330,56 @@ int main(int argc, char* argv[]) {
         box.show();
         QApplication::processEvents();
         save(&box, "import_vcard.png");
+    }
+
+    // The other calculators, tab by tab, each with a result.
+    {
+        TFrmOstatni other(&main, main.appFolder(), [moment] { return moment; });
+        other.show();
+        const auto shoot = [&](int tab, const char* file, const std::function<void()>& action) {
+            other.PageControl1->setCurrentIndex(tab);
+            action();
+            QApplication::processEvents();
+            save(&other, file);
+        };
+        shoot(0, "ostatni_laska.png", [&] {
+            other.EditPrvni->setText(QStringLiteral("Petr Novák"));
+            other.EditDruhy->setText(QStringLiteral("Jana Nová"));
+            other.BtnSpocitej->click();
+        });
+        shoot(1, "ostatni_patek.png", [&] { other.BtnVyhledat->click(); });
+        dialogs.calls.clear();
+        shoot(2, "ostatni_stastny_den.png", [&] {
+            other.ChkBoxPartner->setChecked(true);
+            other.DatePartner->setDate(QDate(1982, 6, 14));
+            other.ComboBoxCislo199->setCurrentIndex(49);
+            other.ComboBoxZvire->setCurrentIndex(0);
+            other.BtnUkazStastnyDen->click();
+        });
+        // The result comes in a message box, drawn here as the system's dialogs draw it.
+        if (!dialogs.calls.empty()) {
+            const auto& shown = dialogs.calls.back();
+            QMessageBox box(QMessageBox::Information, shown.caption,
+                            QString(shown.text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                            QMessageBox::Ok, &other);
+            box.show();
+            QApplication::processEvents();
+            save(&box, "ostatni_stastny_den_vysledek.png");
+        }
+        shoot(3, "ostatni_bmi.png", [&] {
+            other.BMIPohlavi->setCurrentIndex(1);
+            other.EditBMIVyska->setText(QStringLiteral("160"));
+            other.EditBMIVaha->setText(QStringLiteral("80"));
+            other.BMIVypocet->click();
+        });
+        shoot(4, "ostatni_zvireci_typ.png", [&] { other.ComboBox6->setCurrentIndex(1); });
+        shoot(4, "ostatni_zvireci.png", [&] {
+            other.Button3->click();
+            other.ComboBox6->setCurrentIndex(4);
+            other.ComboBox6Change();
+        });
+        shoot(5, "ostatni_vesteni.png", [&] { other.VtnVesteniVesti->click(); });
+        other.close();
     }
 
     // The system's picture dialog with its preview, a picture highlighted.
