@@ -52,6 +52,9 @@ std::optional<int> wholeNumber(std::string_view text) {
 // Integer arithmetic throughout, so that a BMI or an ideal weight that lies exactly on a
 // half or on a limit is rounded and compared as written, not as a binary fraction.
 BodyMassIndex bodyMassIndex(Sex sex, int heightCm, int weightKg) {
+    if (heightCm <= 0 || weightKg <= 0) {
+        return {};
+    }
     const SexLimits& limits = sex == Sex::Man ? kMan : kWoman;
     const std::int64_t squareCm = std::int64_t{heightCm} * heightCm;
     const std::int64_t hundredths = divideHalfEven(std::int64_t{weightKg} * 1'000'000, squareCm);

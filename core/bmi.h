@@ -18,7 +18,7 @@ struct BodyMassIndex {
     int idealTo = 0;      // kg
 };
 
-// heightCm and weightKg above 0.
+// heightCm and weightKg above 0 (otherwise an empty result).
 BodyMassIndex bodyMassIndex(Sex sex, int heightCm, int weightKg);
 
 // "Dle zadaných hodnot máte BMI = 23,15.\rJste tedy normální.\r\rMáte normální váhu."

@@ -1,5 +1,6 @@
 #include "core/luckyday.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tarvenik {
@@ -32,7 +33,7 @@ LuckyDate luckyDay(DateTime today, int periodDays, DateTime ownBirth,
                    std::optional<DateTime> partnerBirth, int number, int animal) {
     const std::int64_t twiceBase = partnerBirth ? dateProduct(ownBirth) + dateProduct(*partnerBirth)
                                                 : 2 * dateProduct(ownBirth);
-    const int offset = offsetDays(twiceBase, number, animal, periodDays);
+    const int offset = offsetDays(twiceBase, number, animal, std::max(periodDays, 1));
 
     const CalendarFields t = today.fields();
     int d = t.day + offset;
