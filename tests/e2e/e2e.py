@@ -214,6 +214,32 @@ def look_at_update_check(ui, window, main):
     ui.wait_gone(window)
 
 
+# ---- other calculators -------------------------------------------------------------------
+
+def open_other_calculators(ui, main):
+    # "Menu", then past "Výpočet..." and "Přehled" to "Ostatní...".
+    ui.focus(main)
+    ui.keys("alt", "Return", "Down", "Down", "Return")
+    return ui.wait_window(CAPTION + "Ostatní")
+
+
+def love_test(ui, other):
+    # The window opens on "Má mě rád/a?" with the first name field focused; Enter in the
+    # second field counts.
+    before = ui.image(other)
+    ui.type("Petr Novák")
+    ui.keys("Tab")
+    ui.type("Jana Nová")
+    typed = wait_for_change(ui, other, before, "typing the names")
+    ui.keys("Return")
+    wait_for_change(ui, other, typed, "the love test's result")
+
+
+def close_other_calculators(ui, other):
+    ui.keys("Escape")
+    ui.wait_gone(other)
+
+
 # ---- the whole visit ----------------------------------------------------------------------
 
 def person_record(first_name, surname, date, sex):
@@ -252,6 +278,14 @@ def scenario(ui, app):
     expect("the window shown after the report", ui.wait_window("Tarvenik"), main)
     look_at_update_check(ui, open_update_check(ui, main), main)
     expect("the window shown after the update check", ui.wait_window("Tarvenik"), main)
+
+    other = open_other_calculators(ui, main)
+    if main in ui.visible_windows():
+        raise Failure("the main window stays shown beside the other calculators")
+    love_test(ui, other)
+    close_other_calculators(ui, other)
+    expect("the window shown after the other calculators", ui.wait_window("Tarvenik"), main)
+
     quit_program(ui, main)
     app.wait_exit()
     # Nothing after adding the person changed the person file.
