@@ -1,5 +1,6 @@
 // The other-calculators window, driven tab by tab as a user would.
 #include "core/petsigns.h"
+#include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
 #include "ui/Dialogs.h"
 #include "ui/TabStrip.h"
@@ -23,6 +24,7 @@
 #include <memory>
 
 using namespace tarvenik;
+using tarvenik::test::DialogRecorder;
 using tarvenik::test::TempFolder;
 
 namespace {
