@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -78,10 +77,7 @@ DateTime dateOf(const QDateEdit* picker) {
     return toDateTime(QDateTime(picker->date(), QTime()));
 }
 
-// Messages break their lines with a carriage return, which a label does not show.
-QString labelText(const std::string& text) {
-    return toQ(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
+const char* const kWordFileMissing = "Soubor abu.txt nenalezen, přeinstalujte aplikaci...";
 
 } // namespace
 
@@ -387,7 +383,8 @@ void TFrmOstatni::BMIVypocetClick() {
     case BmiOutcome::Focus::Keep:
         break;
     }
-    LblBMIvysledek->setText(labelText(outcome.text));
+    // The text breaks its lines with a carriage return, which a label does not show.
+    LblBMIvysledek->setText(withLfLineEnds(toQ(outcome.text)));
 }
 
 // ---- "Zvířecí horoskop" ------------------------------------------------------------------
@@ -525,16 +522,14 @@ void TFrmOstatni::VtnVesteniVestiClick() {
                                  QStringLiteral("Dolní hranice vyšší než horní?"));
         return;
     }
-    const std::filesystem::path path = wordFilePath(toPath(m_appFolder));
-    if (!QFileInfo::exists(fromPath(path))) {
-        Dialogs::current().error(
-            this, QStringLiteral("Chyba!"),
-            QStringLiteral("Soubor abu.txt nenalezen, přeinstalujte aplikaci..."));
-        return;
-    }
-    const auto lines = readWordFile(path);
+    const auto lines = readWordFile(wordFilePath(toPath(m_appFolder)));
     if (!lines) {
-        Dialogs::current().error(this, QStringLiteral("Chyba!"), toQ(lines.error().text()));
+        if (lines.error().notFound()) {
+            Dialogs::current().error(this, QStringLiteral("Chyba!"),
+                                     QString::fromUtf8(kWordFileMissing));
+        } else {
+            Dialogs::current().fileError(this, lines.error());
+        }
         return;
     }
     if (lines->empty()) {

@@ -277,6 +277,18 @@ private slots:
                           QStringLiteral("Dolní hranice vyšší než horní?"));
     }
 
+    void oracleReportsAnUnreadableWordFile() {
+        Fixture f;
+        std::filesystem::create_directory(f.dir / "Data/abu.txt"); // a folder in the file's place
+        f.w->VtnVesteniVesti->click();
+        QCOMPARE(f.dialogs.calls.size(), std::size_t{1});
+        QCOMPARE(f.dialogs.calls[0].icon, MessageIcon::Error);
+        QCOMPARE(f.dialogs.calls[0].caption, QStringLiteral("Chyba"));
+        QVERIFY2(f.dialogs.calls[0].text.contains(QStringLiteral("abu.txt nelze přečíst: ")),
+                 qPrintable(f.dialogs.calls[0].text));
+        QVERIFY(f.w->MemoVesteni->toPlainText().isEmpty());
+    }
+
     void oracleUsageText() {
         Fixture f;
         f.w->BtnVesteniInfo->click();
