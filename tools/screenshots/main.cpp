@@ -226,6 +226,14 @@ int main(int argc, char* argv[]) {
             std::printf("%s\n", qPrintable(path));
         }
     };
+    // A recorded message, drawn as the system's dialogs draw it.
+    auto saveMessage = [&](const DialogRecorder::Call& shown, QWidget* parent, const char* file) {
+        QMessageBox box(QMessageBox::Information, shown.caption, withLfLineEnds(shown.text),
+                        QMessageBox::Ok, parent);
+        box.show();
+        QApplication::processEvents();
+        save(&box, file);
+    };
     for (const Shot& shot : shots) {
         QWidget* w = shot.open(main);
         QApplication::processEvents();
@@ -325,11 +333,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "screenshots: the import reported nothing\n");
             return 1;
         }
-        QMessageBox box(QMessageBox::Information, messages.back().caption, messages.back().text,
-                        QMessageBox::Ok, &main);
-        box.show();
-        QApplication::processEvents();
-        save(&box, "import_vcard.png");
+        saveMessage(messages.back(), &main, "import_vcard.png");
     }
 
     // The other calculators, tab by tab, each with a result.
@@ -356,15 +360,9 @@ int main(int argc, char* argv[]) {
             other.ComboBoxZvire->setCurrentIndex(0);
             other.BtnUkazStastnyDen->click();
         });
-        // The result comes in a message box, drawn here as the system's dialogs draw it.
+        // The result comes in a message box.
         if (!dialogs.calls.empty()) {
-            const auto& shown = dialogs.calls.back();
-            QMessageBox box(QMessageBox::Information, shown.caption,
-                            QString(shown.text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                            QMessageBox::Ok, &other);
-            box.show();
-            QApplication::processEvents();
-            save(&box, "ostatni_stastny_den_vysledek.png");
+            saveMessage(dialogs.calls.back(), &other, "ostatni_stastny_den_vysledek.png");
         }
         shoot(3, "ostatni_bmi.png", [&] {
             other.BMIPohlavi->setCurrentIndex(1);
