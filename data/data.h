@@ -4,6 +4,7 @@
 // and go back as Windows-1250. Failures come back as Error values naming the file.
 
 #include "data/dreams.h"
+#include "data/horoscopecatalogue.h"
 #include "data/horoscopes.h"
 #include "data/namecard.h"
 #include "data/namedays.h"

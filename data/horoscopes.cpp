@@ -1,7 +1,9 @@
 #include "data/horoscopes.h"
 
 #include "data/textlines.h"
+#include "platform/collate.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace tarvenik {
@@ -81,12 +83,17 @@ std::vector<std::string> listHoroscopeSystems(const fs::path& appFolder) {
     std::error_code ec;
     for (fs::directory_iterator it(appFolder / "Data" / "Horoskopy", ec), end; !ec && it != end;
          it.increment(ec)) {
+        std::error_code notFolder;
+        if (!it->is_directory(notFolder)) {
+            continue; // a stray file is no system: it has no sign list to offer
+        }
         const std::u8string name = it->path().filename().u8string();
         std::string utf8(name.begin(), name.end());
         if (utf8 != kInfoSystem) {
             systems.push_back(std::move(utf8));
         }
     }
+    std::sort(systems.begin(), systems.end(), czechLess);
     return systems;
 }
 

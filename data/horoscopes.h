@@ -53,8 +53,8 @@ std::filesystem::path horoscopeTextPath(const std::filesystem::path& appFolder,
                                         std::string_view system, std::string_view sign,
                                         const std::string* tab);
 
-// The horoscope systems present in the data folder, all but Informace, in folder order
-// as the file system gives it (the catalogue sorts them).
+// The horoscope systems present in the data folder: every folder but Informace, in Czech
+// alphabetical order. An empty or missing Data/Horoskopy has none.
 std::vector<std::string> listHoroscopeSystems(const std::filesystem::path& appFolder);
 
 } // namespace tarvenik

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using namespace tarvenik;
 using tarvenik::test::TempFolder;
 
@@ -71,11 +69,14 @@ TEST(HoroscopeFolders, SystemFolderNames) {
 
 TEST(HoroscopeFolders, ListedSystems) {
     TempFolder dir;
-    for (const char* s : {"Sluneční", "Keltský", "Informace"}) {
+    for (const char* s : {"Sluneční", "Čínský", "Keltský", "Informace", "Cyklický"}) {
         std::filesystem::create_directories(horoscopeFolder(dir.path(), s));
     }
-    auto systems = listHoroscopeSystems(dir.path());
-    std::sort(systems.begin(), systems.end());
-    EXPECT_EQ(systems, (std::vector<std::string>{"Keltský", "Sluneční"}));
+    writeUtf8(horoscopeFolder(dir.path(), "poznámky.txt"), "no system"); // a stray file
+    // Czech order (č after c), without Informace and without the file.
+    EXPECT_EQ(listHoroscopeSystems(dir.path()),
+              (std::vector<std::string>{"Cyklický", "Čínský", "Keltský", "Sluneční"}));
     EXPECT_TRUE(listHoroscopeSystems(dir / "nothing").empty());
+    std::filesystem::create_directories(dir / "empty" / "Data" / "Horoskopy");
+    EXPECT_TRUE(listHoroscopeSystems(dir / "empty").empty());
 }
