@@ -7,10 +7,12 @@
 #include "platform/picture.h"
 #include "ui/Dialogs.h"
 #include "ui/UnitAktualizace.h"
+#include "ui/UnitHoroskopy.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitOstatni.h"
 #include "ui/UnitPripominky.h"
+#include "ui/UnitSvatky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
@@ -48,9 +50,9 @@ namespace {
 // line on together with its create function.
 constexpr bool kHasUdaje = true;       // person dialog and report
 constexpr bool kHasJmena = false;      // names dictionary
-constexpr bool kHasSvatky = false;     // name-day browser
+constexpr bool kHasSvatky = true;      // name-day browser
 constexpr bool kHasSny = false;        // dream dictionary
-constexpr bool kHasHoroskopy = false;  // horoscope catalogue
+constexpr bool kHasHoroskopy = true;   // horoscope catalogue
 constexpr bool kHasOstatni = true;     // other calculators
 constexpr bool kHasAktualizace = true; // update check
 constexpr bool kHasOProgramu = true;   // about box
@@ -407,13 +409,13 @@ QDialog* TFrmHlavni::createJmena() {
     return nullptr;
 }
 QDialog* TFrmHlavni::createSvatky() {
-    return nullptr;
+    return new TFrmSvatky(this, m_appFolder);
 }
 QDialog* TFrmHlavni::createSny() {
     return nullptr;
 }
 QDialog* TFrmHlavni::createHoroskopy() {
-    return nullptr;
+    return new TFrmHoroskopy(this, m_appFolder);
 }
 QDialog* TFrmHlavni::createOstatni() {
     return new TFrmOstatni(this, m_appFolder, [this] { return now(); });

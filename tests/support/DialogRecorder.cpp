@@ -1,5 +1,7 @@
 #include "tests/support/DialogRecorder.h"
 
+#include <QPrinter>
+
 namespace tarvenik::test {
 
 DialogRecorder::DialogRecorder() : m_previous(Dialogs::install(this)) {}
@@ -59,8 +61,8 @@ QString DialogRecorder::openPicture(QWidget*, const QString& folder, const QStri
     return nextFile();
 }
 
-bool DialogRecorder::print(QWidget*, QPrinter&) {
-    calls.push_back({QStringLiteral("print"), MessageIcon::None, {}, {}, {}});
+bool DialogRecorder::print(QWidget*, QPrinter& printer) {
+    calls.push_back({QStringLiteral("print"), MessageIcon::None, printer.docName(), {}, {}});
     return printAnswer;
 }
 

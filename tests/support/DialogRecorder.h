@@ -16,8 +16,8 @@ public:
         QString kind; // "message", "askYesNo", "openFile", "saveFile", "openPicture",
                       // "print", "openAddress"
         MessageIcon icon = MessageIcon::None;
-        QString caption;
-        QString text; // message text, start folder, or the address
+        QString caption; // the dialog's caption, or the print job's title
+        QString text;    // message text, start folder, or the address
         QStringList filters;
     };
 
