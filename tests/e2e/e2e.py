@@ -93,12 +93,21 @@ def open_calculation(ui, main):
     return ui.wait_window(CAPTION + "Nastavení výpočtu")
 
 
-def open_reminders(ui, main):
+# The usable entries of "Přehled" in menu order, up to "Připomínky..."; an entry whose
+# window is not built yet is disabled and skipped by the arrow keys.
+PREHLED_ENTRIES = ["Horoskopy...", "Svátky...", "Připomínky..."]
+
+
+def open_prehled_entry(ui, main, entry):
     # Alt opens the menu bar and Return its "Menu" on "Výpočet..."; the next entry is
-    # "Přehled", whose first usable entry is "Připomínky..." while the windows before it
-    # are not built.
+    # "Přehled", which opens on its first usable entry.
     ui.focus(main)
-    ui.keys("alt", "Return", "Down", "Right", "Return")
+    ui.keys("alt", "Return", "Down", "Right", *["Down"] * PREHLED_ENTRIES.index(entry),
+            "Return")
+
+
+def open_reminders(ui, main):
+    open_prehled_entry(ui, main, "Připomínky...")
     return ui.wait_window(CAPTION + "Připomínky")
 
 
@@ -240,6 +249,42 @@ def close_other_calculators(ui, other):
     ui.wait_gone(other)
 
 
+# ---- name-day browser and horoscope catalogue -------------------------------------------
+
+def open_feature_window(ui, main, entry, title):
+    """Opens a window of "Přehled" that takes the main window's place."""
+    open_prehled_entry(ui, main, entry)
+    window = ui.wait_window(CAPTION + title)
+    if main in ui.visible_windows():
+        raise Failure(f"the main window stays shown beside {title!r}")
+    return window
+
+
+def search_name_days(ui, browser):
+    # The name field has the focus; Enter in it searches. A name with a Czech letter.
+    before = ui.image(browser)
+    ui.type("Čeněk")
+    typed = wait_for_change(ui, browser, before, "typing the name")
+    ui.keys("Return")
+    wait_for_change(ui, browser, typed, "the found name days")
+
+
+def read_a_horoscope(ui, catalogue):
+    # The system list has the focus: "S" picks "Sluneční", the only system starting so;
+    # the sign list is next, Down picks its first sign and the text shows.
+    before = ui.image(catalogue)
+    ui.type("S")
+    chosen = wait_for_change(ui, catalogue, before, "choosing Sluneční")
+    ui.keys("Tab", "Down")
+    wait_for_change(ui, catalogue, chosen, "the text of the first sign")
+
+
+def close_feature_window(ui, window, main):
+    ui.keys("Escape")
+    ui.wait_gone(window)
+    expect("the window shown after it", ui.wait_window("Tarvenik"), main)
+
+
 # ---- the whole visit ----------------------------------------------------------------------
 
 def person_record(first_name, surname, date, sex):
@@ -285,6 +330,13 @@ def scenario(ui, app):
     love_test(ui, other)
     close_other_calculators(ui, other)
     expect("the window shown after the other calculators", ui.wait_window("Tarvenik"), main)
+
+    browser = open_feature_window(ui, main, "Svátky...", "Svátky")
+    search_name_days(ui, browser)
+    close_feature_window(ui, browser, main)
+    catalogue = open_feature_window(ui, main, "Horoskopy...", "Přehled horoskopů")
+    read_a_horoscope(ui, catalogue)
+    close_feature_window(ui, catalogue, main)
 
     quit_program(ui, main)
     app.wait_exit()

@@ -13,16 +13,19 @@
 #include "ui/UnitCekejte.h"
 #include "ui/UnitCoCo.h"
 #include "ui/UnitHlavni.h"
+#include "ui/UnitHoroskopy.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitOstatni.h"
 #include "ui/UnitPridat.h"
 #include "ui/UnitPripominky.h"
+#include "ui/UnitSvatky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
 #include "ui/qtext.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -41,6 +44,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -215,6 +219,16 @@ int main(int argc, char* argv[]) {
              w->showNow();
              return static_cast<QWidget*>(w);
          }},
+        {"svatky.png",
+         [](TFrmHlavni& m) {
+             // The shipped calendar, whole, a row selected.
+             auto* d = new TFrmSvatky(&m, QStringLiteral(TARVENIK_APP_DIR "/"));
+             d->setAttribute(Qt::WA_DeleteOnClose);
+             d->show();
+             d->BtnVse->click();
+             d->ListViewSvatky->selectRow(2);
+             return static_cast<QWidget*>(d);
+         }},
     };
     int failures = 0;
     auto save = [&](QWidget* w, const char* file) {
@@ -241,6 +255,26 @@ int main(int argc, char* argv[]) {
         if (w != &main) {
             w->close();
         }
+    }
+
+    // The horoscope catalogue: a sun-sign text under its second tab, and the drop-down of
+    // the systems with every one in sight.
+    {
+        TFrmHoroskopy catalogue(&main, main.appFolder());
+        catalogue.show();
+        const int sun = catalogue.ComboBoxHoroskop->findText(QStringLiteral("Sluneční"));
+        catalogue.ComboBoxHoroskop->setCurrentIndex(sun);
+        catalogue.ComboBoxHoroskopChange(sun);
+        catalogue.ComboBoxZnameni->setCurrentIndex(4);
+        catalogue.ComboBoxZnameniChange(4);
+        catalogue.TabControl1->setCurrentIndex(1);
+        QApplication::processEvents();
+        save(&catalogue, "horoskopy.png");
+        catalogue.ComboBoxHoroskop->showPopup();
+        QApplication::processEvents();
+        save(catalogue.ComboBoxHoroskop->view()->window(), "horoskopy_systemy.png");
+        catalogue.ComboBoxHoroskop->hidePopup();
+        catalogue.close();
     }
 
     // The report of a person and a partner, page by page.
