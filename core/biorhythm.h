@@ -37,6 +37,36 @@ struct BiorhythmValues {
 std::int64_t biorhythmDayCount(DateTime birthDate, DateTime day);
 BiorhythmValues biorhythmValues(std::int64_t dayCount);
 
+// The three cycles as numbers, for drawing them.
+enum class BioCycle { Physical, Emotional, Intellectual };
+inline constexpr std::array<BioCycle, 3> kBioCycles{BioCycle::Physical, BioCycle::Emotional,
+                                                    BioCycle::Intellectual};
+inline constexpr std::array<std::string_view, 3> kBioCycleNames{"Fyzička", "Psychika",
+                                                                "Inteligence"};
+int biorhythmPeriod(BioCycle cycle);
+
+// 100·sin(2πd/P) unrounded; the tables above hold it rounded.
+double biorhythmValue(BioCycle cycle, std::int64_t dayCount);
+
+// The index of the last day of the range `from` to `to`, counted from 0; negative when the
+// end lies a whole day or more before the start.
+std::int64_t biorhythmLastDay(DateTime from, DateTime to);
+
+struct BiorhythmDay {
+    DateTime day; // the start plus whole days, with the start's time of day
+    std::int64_t dayCount = 0;
+    std::array<double, 3> values{}; // by BioCycle
+    // A critical day: the cycle is at zero on it, or has crossed zero by the next day.
+    std::array<bool, 3> critical{};
+
+    double value(BioCycle c) const { return values[static_cast<std::size_t>(c)]; }
+    bool isCritical(BioCycle c) const { return critical[static_cast<std::size_t>(c)]; }
+};
+
+// Day `index` of a range starting at `from`: the same day the listing writes on its line
+// `index`, its values unrounded.
+BiorhythmDay biorhythmDay(DateTime birthDate, DateTime from, std::int64_t index);
+
 // "05.03.1975 - Fyzička:    0%, Psychika:    0%, Inteligence:    0%"
 std::string biorhythmLine(DateTime day, const BiorhythmValues& values);
 

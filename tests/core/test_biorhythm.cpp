@@ -79,3 +79,73 @@ TEST(Biorhythm, ListingLength) {
     EXPECT_EQ(lines.front().substr(0, 10), "05.03.2026");
     EXPECT_EQ(lines.back().substr(0, 10), "04.04.2026");
 }
+
+namespace {
+
+int listedValue(const std::string& line, std::string_view name) {
+    const std::size_t at = line.find(std::string(name) + ":");
+    return std::stoi(line.substr(at + name.size() + 1));
+}
+
+} // namespace
+
+TEST(Biorhythm, ListingShowsTheNumericValuesRounded) {
+    const DateTime birth = at(1975, 3, 5);
+    struct Case {
+        DateTime from, to;
+    };
+    // Over the birth date with a time of day, long enough for every phase of all three
+    // cycles, and a single day.
+    const Case cases[] = {{at(1975, 1, 20, 12), at(1977, 6, 1, 12)},
+                          {at(2026, 12, 8, 10), at(2026, 12, 8, 10)}};
+    for (const Case& c : cases) {
+        const auto lines = biorhythmListing(birth, c.from, c.to);
+        ASSERT_EQ(static_cast<std::int64_t>(lines.size()), biorhythmLastDay(c.from, c.to) + 1);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const BiorhythmDay day = biorhythmDay(birth, c.from, static_cast<std::int64_t>(i));
+            EXPECT_EQ(lines[i].substr(0, 10), day.day.paddedDate());
+            for (BioCycle cycle : kBioCycles) {
+                const auto name = kBioCycleNames[static_cast<std::size_t>(cycle)];
+                EXPECT_EQ(listedValue(lines[i], name),
+                          static_cast<int>(std::nearbyint(day.value(cycle))))
+                    << lines[i] << " " << name;
+            }
+        }
+    }
+}
+
+TEST(Biorhythm, CriticalDaysAreTheZeroCrossingsOfEachCycle) {
+    const DateTime birth = at(1975, 3, 5);
+    struct Case {
+        DateTime from, to;
+        std::vector<std::int64_t> physical, emotional, intellectual;
+    };
+    const Case cases[] = {
+        // From the birth date: zero at 0 and P, the crossing at P/2 on the day it falls in.
+        {birth, at(1975, 4, 20), {0, 11, 23, 34, 46}, {0, 14, 28, 42}, {0, 16, 33}},
+        // 30 days before the birth date at noon: the counts run down to 0 on two days, and a
+        // crossing belongs to the day before it in the shown order.
+        {at(1975, 2, 3, 12),
+         at(1975, 3, 25, 12),
+         {6, 17, 29, 30, 41},
+         {1, 15, 29, 30, 44},
+         {12, 29, 30, 46}},
+        // One day: the next day outside the range still decides.
+        {at(1975, 3, 16, 9), at(1975, 3, 16, 9), {0}, {}, {}},
+        {at(1975, 3, 17, 9), at(1975, 3, 17, 9), {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        std::array<std::vector<std::int64_t>, 3> found;
+        for (std::int64_t i = 0; i <= biorhythmLastDay(c.from, c.to); ++i) {
+            const BiorhythmDay day = biorhythmDay(birth, c.from, i);
+            for (std::size_t k = 0; k < 3; ++k) {
+                if (day.critical[k]) {
+                    found[k].push_back(i);
+                }
+            }
+        }
+        EXPECT_EQ(found[0], c.physical) << c.from.shortDate();
+        EXPECT_EQ(found[1], c.emotional) << c.from.shortDate();
+        EXPECT_EQ(found[2], c.intellectual) << c.from.shortDate();
+    }
+}
