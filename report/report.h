@@ -5,6 +5,7 @@
 // the problems met, the selection and text of the horoscope page, the numerology texts and
 // the documents of the other pages. It never uses Qt.
 
+#include "report/biochart.h"
 #include "report/horoscopeview.h"
 #include "report/numerologyview.h"
 #include "report/reportdocs.h"
