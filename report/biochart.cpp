@@ -25,8 +25,9 @@ double bioValueY(const PlotArea& area, double value) {
     return area.top + (100.0 - value) / 200.0 * area.height;
 }
 
-bool bioMarksCriticalDays(std::int64_t lastDay) {
-    return lastDay < kBioChartDailyDays;
+bool bioMarksCriticalDays(std::int64_t lastDay, double width) {
+    return lastDay == 0 ||
+           (lastDay > 0 && width / static_cast<double>(lastDay) >= kBioCriticalMarkSpacing);
 }
 
 std::vector<std::int64_t> bioCurveDays(std::int64_t lastDay, double width) {
@@ -34,7 +35,7 @@ std::vector<std::int64_t> bioCurveDays(std::int64_t lastDay, double width) {
     if (lastDay < 0) {
         return days;
     }
-    if (bioMarksCriticalDays(lastDay)) {
+    if (lastDay < kBioChartDailyDays) {
         for (std::int64_t i = 0; i <= lastDay; ++i) {
             days.push_back(i);
         }

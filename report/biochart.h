@@ -16,9 +16,12 @@
 
 namespace tarvenik {
 
-// Up to this many days the curves pass through every day and the critical days are
-// marked; a longer range gets one point per pixel column.
+// Up to this many days the curves pass through every day; a longer range gets one point
+// per pixel column.
 inline constexpr std::int64_t kBioChartDailyDays = 400;
+// Critical days are marked where the days stand at least this far apart; closer, the
+// marks would merge into a band along the zero line.
+inline constexpr double kBioCriticalMarkSpacing = 2.5;
 
 // Values with a grid line, top to bottom.
 inline constexpr std::array<int, 5> kBioChartGrid{100, 50, 0, -50, -100};
@@ -38,7 +41,7 @@ double bioValueY(const PlotArea& area, double value);
 // The days the curves pass through, in order: every day, or for a range longer than
 // kBioChartDailyDays the day nearest to each pixel column of `width`.
 std::vector<std::int64_t> bioCurveDays(std::int64_t lastDay, double width);
-bool bioMarksCriticalDays(std::int64_t lastDay);
+bool bioMarksCriticalDays(std::int64_t lastDay, double width);
 
 // The index of the day with `date`'s date, none outside the range.
 std::optional<std::int64_t> bioDayOf(DateTime from, std::int64_t lastDay, DateTime date);

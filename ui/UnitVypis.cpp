@@ -1,5 +1,6 @@
 #include "ui/UnitVypis.h"
 
+#include "core/biorhythm.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -25,7 +27,25 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace tarvenik {
+
+namespace {
+
+// The biorhythm listing is a table of one line a day, unwrapped: the view is as wide as
+// its header and its widest line, so that no column hides behind the right edge.
+int biorhythmListingWidth() {
+    const DateTime day = *DateTime::fromDate(2000, 12, 28);
+    RichDoc doc = biorhythmDoc(Person{}, day, day.addDays(-1)); // the header alone
+    appendLine(doc, biorhythmLine(day, {"-100", "-100", "-100"}));
+    RichView probe;
+    probe.setRichDoc(doc);
+    probe.setWordWrap(false);
+    return static_cast<int>(std::ceil(probe.document()->idealWidth()));
+}
+
+} // namespace
 
 TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
                      const QString& partnerRecord, bool partner, Clock clock,
@@ -51,6 +71,8 @@ TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& u
     arial.setStyleHint(QFont::SansSerif);
     RichEdit1->setFont(arial);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    RichEdit1->setMinimumWidth(biorhythmListingWidth() + 2 * RichEdit1->frameWidth() +
+                               RichEdit1->verticalScrollBar()->sizeHint().width());
     TabControl1 = new TabStrip(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     PopupMenu1 = new QMenu(this);

@@ -7,7 +7,8 @@
 // the request (a button, a label, the chosen dates), ask report/ or core/ for the result
 // and write it into the one shared rich-text view: horoscope texts and tabs
 // (report/horoscopeview), numerology texts (report/numerologyview), biorhythm lines and
-// time spans (report/reportdocs). Only this window reads the clock.
+// time spans (report/reportdocs); the biorhythm page also hands its range to its chart
+// (ui/BioChart). Only this window reads the clock.
 
 #include "core/timespan.h"
 #include "report/report.h"
@@ -38,6 +39,7 @@ class QWidget;
 
 namespace tarvenik {
 
+class BioChart;
 class RichView;
 class TabStrip;
 
@@ -119,6 +121,7 @@ public:
     QDateTimeEdit* BiorytmyDoDate;
     QPushButton* BtnBiorytmyPocitat;
     QPushButton* BtnBiorytmyInfo;
+    BioChart* ChartBiorytmy; // the listed days as curves, under the buttons
 
     // Time-span page.
     QGroupBox* GrpBoxUdaje;

@@ -1,5 +1,6 @@
 // The numerology, biorhythm and time-span pages of the report.
 #include "core/timespan.h"
+#include "ui/BioChart.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
@@ -229,13 +230,22 @@ QWidget* TFrmVypis::buildBiorhythmPage() {
     buttons->addWidget(BtnBiorytmyPocitat);
     buttons->addWidget(BtnBiorytmyInfo);
 
+    ChartBiorytmy = new BioChart(page, m_appFolder);
+    ChartBiorytmy->setObjectName(QStringLiteral("ChartBiorytmy"));
+
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(GrpBoxBioUdaje);
     layout->addWidget(GrpBoxBioOdDo);
     layout->addLayout(buttons);
-    layout->addStretch();
+    layout->addWidget(ChartBiorytmy, 1);
     connect(BtnBiorytmyPocitat, &QPushButton::clicked, this, &TFrmVypis::BtnBiorytmyPocitatClick);
     connect(BtnBiorytmyInfo, &QPushButton::clicked, this, &TFrmVypis::BtnBiorytmyInfoClick);
+    // Once calculated, the other person's listing and chart follow the choice at once.
+    connect(RadBtnBiorytmyPartner, &QRadioButton::toggled, this, [this] {
+        if (!ChartBiorytmy->isEmpty()) {
+            BtnBiorytmyPocitatClick();
+        }
+    });
     return page;
 }
 
@@ -243,9 +253,10 @@ void TFrmVypis::BtnBiorytmyPocitatClick() {
     setTabs({});
     RichEdit1->vycistirichedit();
     const Person& p = chosen(RadBtnBiorytmyPartner->isChecked()).person;
-    showDoc(biorhythmDoc(p, toDateTime(BiorytmyOdDate->dateTime()),
-                         toDateTime(BiorytmyDoDate->dateTime())),
-            false); // one day a line, as a table reads
+    const DateTime from = toDateTime(BiorytmyOdDate->dateTime());
+    const DateTime to = toDateTime(BiorytmyDoDate->dateTime());
+    showDoc(biorhythmDoc(p, from, to), false); // one day a line, as a table reads
+    ChartBiorytmy->setRange(p.birthDate, from, to, toDateTime(now()));
 }
 
 void TFrmVypis::BtnBiorytmyInfoClick() {

@@ -55,8 +55,13 @@ TEST(BioChart, EveryDayUpToTheLimitThenOnePointPerColumn) {
     EXPECT_EQ(bioCurveDays(0, 300), std::vector<std::int64_t>{0});
     EXPECT_EQ(bioCurveDays(30, 300).size(), 31u);
     EXPECT_EQ(bioCurveDays(kBioChartDailyDays - 1, 300).size(), 400u);
-    EXPECT_TRUE(bioMarksCriticalDays(kBioChartDailyDays - 1));
-    EXPECT_FALSE(bioMarksCriticalDays(kBioChartDailyDays));
+    // Critical days are marked while the days stand apart: a month, not a year, on 300 px.
+    EXPECT_TRUE(bioMarksCriticalDays(0, 300));
+    EXPECT_TRUE(bioMarksCriticalDays(30, 300));
+    EXPECT_TRUE(bioMarksCriticalDays(120, 300));
+    EXPECT_FALSE(bioMarksCriticalDays(121, 300));
+    EXPECT_FALSE(bioMarksCriticalDays(365, 300));
+    EXPECT_FALSE(bioMarksCriticalDays(-1, 300));
     for (std::int64_t lastDay : {kBioChartDailyDays, std::int64_t{730}, std::int64_t{36500}}) {
         const auto days = bioCurveDays(lastDay, 300);
         EXPECT_LE(days.size(), 300u);

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
+#include "ui/BioChart.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
 #include "ui/UnitVypis.h"
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -247,6 +250,57 @@ private slots:
         QCOMPARE(lines.size(), 7 + 2);
         QCOMPARE(lines[2], QStringLiteral(" Jméno: Jan"));
         QVERIFY(!v->RichEdit1->wordWrap());
+    }
+
+    void biorhythmChartShowsTheListedPerson() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        f.addPerson("Eva", "Malá", 1980, 1, 1, 1);
+        auto v = f.open("Novák Jan 5.3.1975 00:00", "Malá Eva 1.1.1980 00:00");
+        v->show();
+        QVERIFY(QTest::qWaitForWindowExposed(v.get()));
+        v->PageControl1->setCurrentWidget(v->TabSheetBiorytmy);
+        BioChart* chart = v->ChartBiorytmy;
+        // Under the buttons, down to the page's bottom.
+        QVERIFY(chart->y() > v->BtnBiorytmyPocitat->geometry().bottom());
+        QVERIFY(v->TabSheetBiorytmy->height() - chart->geometry().bottom() < 20);
+        QVERIFY(chart->height() > 150);
+
+        // Before a calculation the choice of person fills nothing.
+        v->RadBtnBiorytmyPartner->click();
+        QVERIFY(chart->isEmpty());
+        QCOMPARE(viewText(*v), QString());
+        v->RadBtnBiorytmyUzivatel->click();
+
+        const auto percents = [](const QString& text) {
+            QStringList out;
+            auto it = QRegularExpression(QStringLiteral("(-?\\d+)%")).globalMatch(text);
+            while (it.hasNext()) {
+                out << it.next().captured(1);
+            }
+            return out;
+        };
+        const PlotArea area = chart->plotArea();
+        const auto shownDays = [&] {
+            const QStringList lines = viewText(*v).split(QLatin1Char('\n'));
+            return std::pair(percents(lines[7]) + percents(lines[9]),
+                             percents(chart->toolTipAt(QPointF(area.left, area.top + 1))) +
+                                 percents(chart->toolTipAt(
+                                     QPointF(area.left + area.width * 2 / 31, area.top + 1))));
+        };
+        v->BtnBiorytmyPocitat->click();
+        QVERIFY(!chart->isEmpty());
+        const auto [listed, charted] = shownDays();
+        QCOMPARE(listed.size(), 6);
+        QCOMPARE(charted, listed);
+        // The widest line fits the view.
+        QCOMPARE(v->RichEdit1->horizontalScrollBar()->maximum(), 0);
+
+        v->RadBtnBiorytmyPartner->click();
+        QVERIFY(viewText(*v).contains(QStringLiteral(" Jméno: Eva")));
+        const auto [listed2, charted2] = shownDays();
+        QCOMPARE(charted2, listed2);
+        QVERIFY(listed2 != listed);
     }
     void missingNumerologyFileIsReported() {
         Fixture f;

@@ -32,6 +32,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -313,6 +314,10 @@ int main(int argc, char* argv[]) {
         });
         shoot("vypis_biorytmy.png", [&] {
             report.PageControl1->setCurrentWidget(report.TabSheetBiorytmy);
+            report.BtnBiorytmyPocitat->click();
+        });
+        shoot("vypis_biorytmy_rok.png", [&] {
+            report.BiorytmyDoDate->setDateTime(moment.addYears(1));
             report.BtnBiorytmyPocitat->click();
         });
         shoot("vypis_jak_dlouho.png",
