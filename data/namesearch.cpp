@@ -51,6 +51,7 @@ bool stepVerdict(const std::string& field, const std::array<const char*, N>& ite
     for (std::size_t i = 0; i < N; ++i) {
         if (field == items[i]) {
             verdict = ticked[i];
+            break;
         }
     }
     return verdict;
