@@ -71,6 +71,7 @@ TFrmVyhledavani::TFrmVyhledavani(QWidget* parent) : QDialog(parent) {
     layout->addWidget(ChkLstPolozky, 1);
     layout->addLayout(right, 1);
 
+    EdHledanyText->setFocus(); // the window opens to be typed into
     connect(BtnHledej, &QPushButton::clicked, this, &TFrmVyhledavani::BtnHledejClick);
     connect(EdHledanyText, &QLineEdit::returnPressed, this, &TFrmVyhledavani::BtnHledejClick);
 
