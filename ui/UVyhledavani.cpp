@@ -84,7 +84,7 @@ NameSearch TFrmVyhledavani::settings() const {
     s.text = fromQ(EdHledanyText->text());
     s.exact = ChkBoxPresny->isChecked();
     s.caseSensitive = ChkBoxVelikost->isChecked();
-    s.useFilter = ChkBoxFiltr->isEnabled() && ChkBoxFiltr->isChecked();
+    s.useFilter = ChkBoxFiltr->isChecked();
     ChkLstPolozky->ticked(s.fields);
     return s;
 }
