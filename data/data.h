@@ -9,6 +9,7 @@
 #include "data/namecard.h"
 #include "data/namedays.h"
 #include "data/names.h"
+#include "data/namesearch.h"
 #include "data/oracle.h"
 #include "data/personchoice.h"
 #include "data/personexchange.h"

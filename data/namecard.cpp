@@ -28,4 +28,22 @@ std::vector<std::string> nameCardLines(const NameRecord& r) {
     return lines;
 }
 
+RichDoc nameDictionaryCard(const NameRecord& r) {
+    const auto sized = [](int halfPoints) {
+        CharStyle style;
+        style.halfPoints = halfPoints;
+        return style;
+    };
+    RichDoc doc;
+    appendLine(doc, "", sized(8));
+    appendLine(doc, r.name, sized(34), Alignment::Center);
+    appendLine(doc, std::string(105, '_'), sized(10), Alignment::Center);
+    appendLine(doc, "");
+    for (const std::string& line : nameCardLines(r)) {
+        appendLine(doc, line);
+    }
+    boldLabels(doc);
+    return doc;
+}
+
 } // namespace tarvenik

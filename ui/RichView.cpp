@@ -129,6 +129,11 @@ void RichView::setRichDoc(const RichDoc& doc) {
         }
     }
     cursor.endEditBlock();
+    if (!wordWrap()) {
+        // Unwrapped, Qt centres lines within the page width it chose at the last resize,
+        // which is none when the content then had no centred line; centre on the view.
+        d->setPageSize(QSizeF(viewport()->width(), -1));
+    }
     moveCursor(QTextCursor::Start);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/Dialogs.h"
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitHoroskopy.h"
+#include "ui/UnitJmena.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitOstatni.h"
@@ -49,7 +50,7 @@ namespace {
 // Which of the later windows exist yet. A part of the program that brings one switches its
 // line on together with its create function.
 constexpr bool kHasUdaje = true;       // person dialog and report
-constexpr bool kHasJmena = false;      // names dictionary
+constexpr bool kHasJmena = true;       // names dictionary
 constexpr bool kHasSvatky = true;      // name-day browser
 constexpr bool kHasSny = false;        // dream dictionary
 constexpr bool kHasHoroskopy = true;   // horoscope catalogue
@@ -406,7 +407,7 @@ QDialog* TFrmHlavni::createVypis(QDialog* udaje) {
                          choice->partnerChosen(), [this] { return now(); });
 }
 QDialog* TFrmHlavni::createJmena() {
-    return nullptr;
+    return new TFrmJmena(this, m_appFolder);
 }
 QDialog* TFrmHlavni::createSvatky() {
     return new TFrmSvatky(this, m_appFolder);

@@ -95,7 +95,7 @@ def open_calculation(ui, main):
 
 # The usable entries of "Přehled" in menu order, up to "Připomínky..."; an entry whose
 # window is not built yet is disabled and skipped by the arrow keys.
-PREHLED_ENTRIES = ["Horoskopy...", "Svátky...", "Připomínky..."]
+PREHLED_ENTRIES = ["Horoskopy...", "Jména...", "Svátky...", "Připomínky..."]
 
 
 def open_prehled_entry(ui, main, entry):
@@ -279,6 +279,25 @@ def read_a_horoscope(ui, catalogue):
     wait_for_change(ui, catalogue, chosen, "the text of the first sign")
 
 
+def search_names(ui, names, text):
+    """Lists a letter, then searches every letter for `text` from the search window."""
+    # The letter list has the focus; Down selects a letter and lists its names.
+    before = ui.image(names)
+    ui.keys("Down")
+    listed = wait_for_change(ui, names, before, "a letter's names")
+    # Backwards from the letter list: "Uložit", "Tisk", "Hledej".
+    ui.keys("shift+Tab", "shift+Tab", "shift+Tab", "space")
+    search = ui.wait_window(CAPTION + "Vyhledávání v databázi se jmény")
+    ui.type(text)  # the search text has the focus
+    before = ui.image(names)
+    ui.keys("Return")
+    if wait_for_change(ui, names, before, "the names found") == listed:
+        raise Failure("the search listed the same as the letter")
+    ui.keys("Escape")
+    ui.wait_gone(search)
+    ui.focus(names)
+
+
 def close_feature_window(ui, window, main):
     ui.keys("Escape")
     ui.wait_gone(window)
@@ -337,6 +356,9 @@ def scenario(ui, app):
     catalogue = open_feature_window(ui, main, "Horoskopy...", "Přehled horoskopů")
     read_a_horoscope(ui, catalogue)
     close_feature_window(ui, catalogue, main)
+    names = open_feature_window(ui, main, "Jména...", "Databáze jmen")
+    search_names(ui, names, "jiř")
+    close_feature_window(ui, names, main)
 
     quit_program(ui, main)
     app.wait_exit()

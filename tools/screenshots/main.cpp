@@ -6,14 +6,18 @@
 #include "platform/text.h"
 #include "tests/localhttp.h"
 #include "tests/support/DialogRecorder.h"
+#include "ui/CheckList.h"
 #include "ui/Dialogs.h"
 #include "ui/RichView.h"
 #include "ui/TabStrip.h"
+#include "ui/UFiltr.h"
+#include "ui/UVyhledavani.h"
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitCoCo.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitHoroskopy.h"
+#include "ui/UnitJmena.h"
 #include "ui/UnitNastaveni.h"
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitOstatni.h"
@@ -40,6 +44,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
@@ -323,6 +328,36 @@ int main(int argc, char* argv[]) {
         shoot("vypis_jak_dlouho.png",
               [&] { report.PageControl1->setCurrentWidget(report.TabSheetJakDlouho); });
         report.close();
+    }
+
+    // The names dictionary with a card, its filter dialog and its search window.
+    {
+        TFrmJmena names(&main, main.appFolder());
+        names.show();
+        names.ListBoxPismena->setCurrentRow(9); // J
+        names.ListBoxNazvy->setCurrentRow(1);
+        QApplication::processEvents();
+        save(&names, "jmena.png");
+
+        NameFilter women;
+        women.kind = NameKindChoice::Female;
+        women.origins[0] = false; // "---"
+        names.FrmFiltr->setFilter(women);
+        names.FrmFiltr->show();
+        QApplication::processEvents();
+        save(names.FrmFiltr, "jmena_filtr.png");
+        names.FrmFiltr->hide();
+
+        names.ChkBoxFiltr->setChecked(true);
+        names.BtnHledej->click();
+        names.FrmVyhledavani->EdHledanyText->setText(QStringLiteral("jan"));
+        names.FrmVyhledavani->ChkLstPolozky->BtnNic->click();
+        names.FrmVyhledavani->ChkLstPolozky->ListBox->item(0)->setCheckState(Qt::Checked);
+        names.FrmVyhledavani->BtnHledej->click();
+        QApplication::processEvents();
+        save(names.FrmVyhledavani, "jmena_hledani.png");
+        save(&names, "jmena_nalezeno.png");
+        names.close();
     }
 
     // The reminder window and the report of a vCard import, on a folder of their own whose

@@ -68,6 +68,10 @@ IconSpec specOf(IconKind kind) {
         return {"document-import", U'\u2193', 0xff2e7d32}; // ↓
     case IconKind::Export:
         return {"document-export", U'\u2191', 0xff1565c0}; // ↑
+    case IconKind::Search:
+        return {"edit-find", U'\u25CB', 0xff1565c0}; // ○
+    case IconKind::Filter:
+        return {"view-filter", U'\u25BD', 0xff546e7a}; // ▽
     }
     return {"", U'?', 0xff000000};
 }

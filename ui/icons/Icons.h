@@ -35,6 +35,8 @@ enum class IconKind {
     Reminders,
     Import,
     Export,
+    Search,
+    Filter,
 };
 
 QIcon themedIcon(IconKind kind);

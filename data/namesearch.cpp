@@ -1,0 +1,178 @@
+#include "data/namesearch.h"
+
+#include "platform/atomicfile.h"
+#include "platform/text.h"
+
+#include <algorithm>
+
+namespace tarvenik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Where each field's length byte lies in a record.
+constexpr std::array<std::size_t, kNameFields.size()> fieldOffsets() {
+    std::array<std::size_t, kNameFields.size()> offsets{};
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < kNameFields.size(); ++i) {
+        offsets[i] = pos;
+        pos += 1 + kNameFields[i].maxChars;
+    }
+    return offsets;
+}
+constexpr auto kFieldOffsets = fieldOffsets();
+
+// A letter file's whole records; a record cut short at the end is an error after them.
+struct LetterBytes {
+    std::string bytes;
+    std::optional<Error> error;
+};
+
+LetterBytes readLetter(const fs::path& appFolder, char letter) {
+    const fs::path path = nameFilePath(appFolder, std::string(1, letter));
+    auto read = readFileBytes(path);
+    if (!read) {
+        return {{}, read.error()};
+    }
+    LetterBytes out{std::move(*read), std::nullopt};
+    if (const std::size_t whole = out.bytes.size() - out.bytes.size() % kNameRecordSize;
+        whole != out.bytes.size()) {
+        out.error = Error{path.string(),
+                          "neúplný záznam na konci souboru (bajt " + std::to_string(whole) + ")"};
+        out.bytes.resize(whole);
+    }
+    return out;
+}
+
+template <std::size_t N>
+bool stepVerdict(const std::string& field, const std::array<const char*, N>& items,
+                 const std::array<bool, N>& ticked, bool verdict) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (field == items[i]) {
+            verdict = ticked[i];
+            break;
+        }
+    }
+    return verdict;
+}
+
+// The field's Windows-1250 bytes inside a record, as decodeNameRecord bounds them.
+std::string_view rawField(std::string_view record, std::size_t field) {
+    const std::size_t at = kFieldOffsets[field];
+    const std::size_t length =
+        std::min<std::size_t>(static_cast<unsigned char>(record[at]), kNameFields[field].maxChars);
+    return record.substr(at + 1, length);
+}
+
+// a-z are the same bytes in Windows-1250 as in UTF-8; every other byte stays, so accented
+// letters never fold.
+char foldAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The search text in the files' code page, folded when the search is case-blind.
+class FieldMatcher {
+public:
+    explicit FieldMatcher(const NameSearch& s)
+        : m_text(encode1250(s.text)), m_exact(s.exact), m_fold(!s.caseSensitive),
+          // A character the code page cannot hold is in no field; its '?' stand-in must not
+          // match a real question mark.
+          m_possible(decode1250(m_text) == s.text) {
+        if (m_fold) {
+            std::transform(m_text.begin(), m_text.end(), m_text.begin(), foldAscii);
+        }
+    }
+
+    bool possible() const { return m_possible; }
+
+    bool operator()(std::string_view field) const {
+        const auto same = [this](char f, char t) { return (m_fold ? foldAscii(f) : f) == t; };
+        if (m_exact) {
+            return std::equal(field.begin(), field.end(), m_text.begin(), m_text.end(), same);
+        }
+        return std::search(field.begin(), field.end(), m_text.begin(), m_text.end(), same) !=
+               field.end();
+    }
+
+private:
+    std::string m_text;
+    bool m_exact;
+    bool m_fold;
+    bool m_possible;
+};
+
+} // namespace
+
+bool passesNameFilter(const NameRecord& r, const NameFilter& f) {
+    bool verdict = f.kind == NameKindChoice::Both ||
+                   (f.kind == NameKindChoice::Male && r.kind == "mužské") ||
+                   (f.kind == NameKindChoice::Female && r.kind == "ženské");
+    int count = verdict ? 1 : 0;
+    verdict = stepVerdict(r.origin, kNameOrigins, f.origins, verdict);
+    count += verdict ? 1 : 0;
+    verdict = stepVerdict(r.usage, kNameUsages, f.usages, verdict);
+    count += verdict ? 1 : 0;
+    verdict = stepVerdict(r.calendar, kNameCalendars, f.calendars, verdict);
+    count += verdict ? 1 : 0;
+    return count == 4;
+}
+
+bool hasSomethingToSearch(const NameSearch& s) {
+    return !s.text.empty() && std::find(s.fields.begin(), s.fields.end(), true) != s.fields.end();
+}
+
+NameListing browseNameLetter(const fs::path& appFolder, std::string_view letter,
+                             const NameFilter* filter) {
+    NameListing listing;
+    if (letter.size() != 1 || kNameLetters.find(letter[0]) == std::string_view::npos) {
+        listing.error = notFoundError(nameFilePath(appFolder, letter).string());
+        return listing;
+    }
+    LetterBytes read = readLetter(appFolder, letter[0]);
+    for (NameRecord& r : decodeNameRecords(read.bytes)) {
+        if (!filter || passesNameFilter(r, *filter)) {
+            listing.records.push_back(std::move(r));
+        }
+    }
+    listing.error = std::move(read.error);
+    return listing;
+}
+
+NameListing hledej(const fs::path& appFolder, const NameSearch& search, const NameFilter& filter) {
+    NameListing listing;
+    const FieldMatcher matches(search);
+    if (!hasSomethingToSearch(search)) {
+        return listing;
+    }
+    // The records are matched in the files' own bytes; only the found ones are decoded.
+    for (const char letter : kNameLetters) {
+        const LetterBytes read = readLetter(appFolder, letter);
+        const std::string_view bytes = read.bytes;
+        for (std::size_t at = 0; matches.possible() && at < bytes.size(); at += kNameRecordSize) {
+            const std::string_view record = bytes.substr(at, kNameRecordSize);
+            bool found = false;
+            for (std::size_t f = 0; f < kNameFields.size() && !found; ++f) {
+                found = search.fields[f] && matches(rawField(record, f));
+            }
+            if (!found) {
+                continue;
+            }
+            NameRecord decoded = decodeNameRecord(record);
+            if (!search.useFilter || passesNameFilter(decoded, filter)) {
+                listing.records.push_back(std::move(decoded));
+            }
+        }
+        if (read.error) {
+            listing.error = read.error;
+            break;
+        }
+    }
+    return listing;
+}
+
+std::string nameCountText(std::size_t count) {
+    return "Nalezeno " + std::to_string(count) + " záznamů.";
+}
+
+} // namespace tarvenik
