@@ -13,12 +13,14 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Code points of the bytes 0x80-0xFF; 0 marks the five bytes the code page leaves unused.
+// Code points of the bytes 0x80-0xFF. The five bytes the code page leaves unused (0x81,
+// 0x83, 0x88, 0x90, 0x98) stand for the code point of the same number, as on Windows, so
+// that whatever bytes a file holds survive reading and writing it back.
 constexpr std::array<char32_t, 128> kHigh1250 = {
-    0x20AC, 0,      0x201A, 0,      0x201E, 0x2026, 0x2020, 0x2021, // 80
-    0,      0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, // 88
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
-    0,      0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, // 98
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, // 98
     0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7, // A0
     0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, // A8
     0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, // B0
@@ -40,12 +42,9 @@ struct Reverse {
 
 // The high half sorted by code point, for the encoder's binary search.
 constexpr auto kReverse1250 = [] {
-    std::array<Reverse, 123> table{};
-    std::size_t n = 0;
+    std::array<Reverse, 128> table{};
     for (std::size_t i = 0; i < kHigh1250.size(); ++i) {
-        if (kHigh1250[i] != 0) {
-            table[n++] = {kHigh1250[i], static_cast<unsigned char>(0x80 + i)};
-        }
+        table[i] = {kHigh1250[i], static_cast<unsigned char>(0x80 + i)};
     }
     std::sort(table.begin(), table.end(),
               [](const Reverse& a, const Reverse& b) { return a.cp < b.cp; });
@@ -54,6 +53,16 @@ constexpr auto kReverse1250 = [] {
 
 bool inRange(char32_t cp, char32_t lo, char32_t hi) {
     return cp >= lo && cp <= hi;
+}
+
+// The byte that holds `cp` in Windows-1250, or -1.
+int byteOf1250(char32_t cp) {
+    if (cp < 0x80) {
+        return static_cast<int>(cp);
+    }
+    const auto it = std::lower_bound(kReverse1250.begin(), kReverse1250.end(), cp,
+                                     [](const Reverse& r, char32_t v) { return r.cp < v; });
+    return it != kReverse1250.end() && it->cp == cp ? it->byte : -1;
 }
 
 } // namespace
@@ -127,8 +136,7 @@ std::string decode1250(std::string_view bytes) {
         if (b < 0x80) {
             out += c;
         } else {
-            const char32_t cp = kHigh1250[b - 0x80];
-            appendUtf8(out, cp != 0 ? cp : kReplacement);
+            appendUtf8(out, kHigh1250[b - 0x80]);
         }
     }
     return out;
@@ -138,20 +146,24 @@ std::string encode1250(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const std::size_t start = pos;
-        const char32_t cp = nextCodePoint(utf8, pos);
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        const bool malformed = cp == kReplacement && pos - start == 1;
-        const auto it = std::lower_bound(kReverse1250.begin(), kReverse1250.end(), cp,
-                                         [](const Reverse& r, char32_t v) { return r.cp < v; });
-        out += (!malformed && it != kReverse1250.end() && it->cp == cp)
-                   ? static_cast<char>(it->byte)
-                   : '?';
+        const int byte = byteOf1250(nextCodePoint(utf8, pos));
+        out += byte >= 0 ? static_cast<char>(byte) : '?';
     }
     return out;
+}
+
+std::vector<std::string> charactersOutside1250(std::string_view utf8) {
+    std::vector<std::string> found;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        if (byteOf1250(nextCodePoint(utf8, pos)) < 0) {
+            std::string c(utf8.substr(start, pos - start));
+            if (std::find(found.begin(), found.end(), c) == found.end()) {
+                found.push_back(std::move(c));
+            }
+        }
+    }
+    return found;
 }
 
 char32_t upperOf(char32_t cp) {

@@ -12,12 +12,18 @@
 
 namespace tarvenik {
 
-// Windows-1250 bytes -> UTF-8. Bytes without a Windows-1250 meaning become U+FFFD.
+// Windows-1250 bytes -> UTF-8. The five bytes without a Windows-1250 meaning (0x81, 0x83,
+// 0x88, 0x90, 0x98) become the code points of the same number, so that
+// encode1250(decode1250(b)) == b for any bytes b.
 std::string decode1250(std::string_view bytes);
 
 // UTF-8 -> Windows-1250 bytes. A character the code page cannot hold, and every byte of a
 // malformed UTF-8 sequence, is written as '?'.
 std::string encode1250(std::string_view utf8);
+
+// The characters of `utf8` that Windows-1250 cannot hold, each once, in order of first
+// appearance (for telling the user which ones a file cannot store).
+std::vector<std::string> charactersOutside1250(std::string_view utf8);
 
 // Decodes one code point at `pos` and advances it; malformed input yields U+FFFD and
 // advances by one byte, so a loop over any bytes always ends.

@@ -188,3 +188,38 @@ TEST(Persons, ReplaceIsEraseThenWriteInOneStep) {
         EXPECT_EQ(dir.read("Udaje.ini"), before);
     }
 }
+
+// Whatever bytes another program left in the file, adding a person keeps every other
+// record byte for byte: the five bytes Windows-1250 leaves unused included.
+TEST(Persons, AddingKeepsEveryByteOfTheOtherRecords) {
+    std::string all = "x"; // not at the ends: reading drops outer blanks and quotes
+    for (int b = 0x20; b <= 0xFF; ++b) {
+        all += static_cast<char>(b);
+    }
+    all += "x";
+    const std::string before = "[" + all +
+                               " Eva 1.1.1980 00:00]\r\n"
+                               "Jmeno=Eva\r\n"
+                               "Prijmeni=" +
+                               all +
+                               "\r\n"
+                               "Datum=1.1.1980\r\n"
+                               "PresnyCas=0\r\n"
+                               "Cas=0:00:00\r\n"
+                               "Pohlavi=1\r\n";
+    TempFolder dir;
+    dir.write("Udaje.ini", before);
+    ASSERT_TRUE(writePerson(dir.path(), person("Jan", "Novák", date(1975, 3, 5))));
+    const std::string after = dir.read("Udaje.ini");
+    EXPECT_EQ(after.substr(0, before.size()), before);
+    EXPECT_EQ(after.substr(before.size()).rfind("[Nov\xE1k Jan 5.3.1975 00:00]\r\n", 0), 0U);
+
+    // Read and written back as a person of its own, the record keeps its bytes as well.
+    const auto names = listPersons(dir.path());
+    ASSERT_TRUE(names);
+    const auto read = readPerson(dir.path(), names->front(), kDialogDefault);
+    ASSERT_TRUE(read);
+    TempFolder other;
+    ASSERT_TRUE(writePerson(other.path(), *read));
+    EXPECT_EQ(other.read("Udaje.ini"), before);
+}
