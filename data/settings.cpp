@@ -47,7 +47,7 @@ Result<AppSettings> readSettings(const fs::path& appFolder) {
     s.Partner = doc.readBool("Vypocet", "Partner", false);
     s.Pamatovat = doc.readBool("Pamatovat", "Pamatovat", false);
     s.Pruhlednost = doc.readBool("Vypocet", "Pruhlednost", false);
-    s.Pruhlednost_value = doc.readInteger("Vypocet", "Pruhlednost_value", 255);
+    s.Pruhlednost_value = opacityLevel(doc.readInteger("Vypocet", "Pruhlednost_value", 255));
     s.Pouzit = doc.readBool("Obrazek", "Pouzit", false);
     s.Cesta = doc.readString("Obrazek", "Cesta", "");
     return s;
@@ -69,10 +69,7 @@ std::string unableToWriteMessage(const fs::path& path) {
     return "Unable to write to " + path.string();
 }
 
-int windowOpacityLevel(int stored) {
-    return std::clamp(stored, 0, 255);
-}
-int sliderOpacityLevel(int stored) {
+int opacityLevel(int stored) {
     return std::clamp(stored, 50, 255);
 }
 

@@ -17,7 +17,7 @@ struct AppSettings {
     bool Partner = false;        // [Vypocet] Partner: partner option starts ticked
     bool Pamatovat = false;      // [Pamatovat] Pamatovat: remember the chosen persons
     bool Pruhlednost = false;    // [Vypocet] Pruhlednost: main window translucent
-    int Pruhlednost_value = 255; // [Vypocet] Pruhlednost_value: 0 clear ... 255 opaque
+    int Pruhlednost_value = 255; // [Vypocet] Pruhlednost_value: 50 faint ... 255 opaque
     bool Pouzit = false;         // [Obrazek] Pouzit: background picture shown
     std::string Cesta;           // [Obrazek] Cesta: picture path, relative when inside
 
@@ -37,10 +37,9 @@ Result<void> saveSettings(const std::filesystem::path& appFolder, const AppSetti
 // "Unable to write to <path>", the report of a failed save.
 std::string unableToWriteMessage(const std::filesystem::path& path);
 
-// The opacity level the main window applies: a stored level outside 0-255 is clamped.
-int windowOpacityLevel(int stored);
-// The slider of the settings dialog offers 50-255 only.
-int sliderOpacityLevel(int stored);
+// The opacity levels the settings dialog offers: 50-255. A stored level outside them is
+// clamped when it is loaded, so that no file can make the main window invisible.
+int opacityLevel(int stored);
 
 // The person selection remembered in section Pamatovat.
 struct RememberedSelection {

@@ -329,7 +329,7 @@ void TFrmHlavni::setOpacityEnabled(bool on) {
 }
 
 void TFrmHlavni::setOpacityLevel(int level) {
-    m_opacityLevel = windowOpacityLevel(level);
+    m_opacityLevel = tarvenik::opacityLevel(level);
     setWindowOpacity(m_opacityOn ? m_opacityLevel / 255.0 : 1.0);
 }
 

@@ -42,7 +42,7 @@ TFrmNastaveni::TFrmNastaveni(QWidget* parent, SettingsTarget& target)
     ChkPartner->setChecked(s.Partner);
     ChkBoxPamatovat->setChecked(s.Pamatovat);
     ChkBoxPruhlednost->setChecked(s.Pruhlednost);
-    ScrollBarPruhlednost->setValue(sliderOpacityLevel(s.Pruhlednost_value));
+    ScrollBarPruhlednost->setValue(s.Pruhlednost_value);
     ChkBoxObrazek->setChecked(s.Pouzit);
     m_pendingPath = toQ(s.Cesta);
     ChkBoxPamatovatClick();

@@ -120,13 +120,20 @@ TEST(Settings, SaveStopsAtTheKeyThatFails) {
               "[Vypocet]\r\nPartner=0\r\nPruhlednost=0\r\n[Pamatovat]\r\nPamatovat=0\r\n");
 }
 
-TEST(Settings, OpacityClamping) {
-    EXPECT_EQ(windowOpacityLevel(-5), 0);
-    EXPECT_EQ(windowOpacityLevel(20), 20);
-    EXPECT_EQ(windowOpacityLevel(999), 255);
-    EXPECT_EQ(sliderOpacityLevel(20), 50);
-    EXPECT_EQ(sliderOpacityLevel(300), 255);
-    EXPECT_EQ(sliderOpacityLevel(120), 120);
+// A stored level below what the settings dialog offers would make the main window
+// invisible; it loads as the nearest level the dialog offers.
+TEST(Settings, OpacityLevelLoadsWithinTheDialogsRange) {
+    const std::pair<const char*, int> cases[] = {
+        {"0", 50}, {"-5", 50}, {"10", 50}, {"50", 50}, {"120", 120}, {"255", 255}, {"999", 255},
+    };
+    for (const auto& [stored, loaded] : cases) {
+        TempFolder dir;
+        dir.write("Tarvenik.ini", std::string("[Vypocet]\r\nPruhlednost=1\r\nPruhlednost_value=") +
+                                      stored + "\r\n");
+        const auto s = readSettings(dir.path());
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->Pruhlednost_value, loaded) << stored;
+    }
 }
 
 TEST(Settings, PicturePaths) {
