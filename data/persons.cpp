@@ -169,7 +169,7 @@ Result<void> deleteAllPersons(const fs::path& appFolder) {
     std::error_code ec;
     fs::remove(file, ec);
     if (ec) {
-        return Error{file.string(), ec.message()};
+        return systemError(file.string(), ec.value());
     }
     return {};
 }

@@ -546,7 +546,7 @@ Result<VCardCards> readVCardFile(const fs::path& file) {
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(file, ec);
     if (ec) {
-        return Error{file.string(), ec.message()};
+        return systemError(file.string(), ec.value());
     }
     if (size > kVCardMaxBytes) {
         const double megabytes = std::round(static_cast<double>(size) / (1 << 20) * 10) / 10;

@@ -1,8 +1,8 @@
 #include "platform/atomicfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,9 +13,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Error systemError(const fs::path& path, int err) {
-    return Error{path.string(), std::strerror(err)};
+Error systemErrorAt(const fs::path& path, int err) {
+    return systemError(path.string(), err);
 }
+
+Error tooLarge(const fs::path& path, std::size_t maxBytes) {
+    constexpr std::size_t kMB = std::size_t{1} << 20;
+    const std::string limit = maxBytes % kMB == 0 ? std::to_string(maxBytes / kMB) + " MB"
+                                                  : std::to_string(maxBytes) + " B";
+    return Error{path.string(), "soubor je příliš velký (nejvýš " + limit + ")"};
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
 
 // Closes the descriptor and removes the temporary file unless the write went through.
 class TempFile {
@@ -61,32 +84,65 @@ void syncFolder(const fs::path& folder) {
     }
 }
 
+// Where a write lands: a symbolic link is followed to the file it names, as QSaveFile does,
+// so the link stays and its target gets the new content.
+Result<fs::path> writeTarget(const fs::path& path) {
+    fs::path target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(target, ec)) {
+            return target;
+        }
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) {
+            return systemErrorAt(path, ec.value());
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return systemErrorAt(path, ELOOP);
+}
+
 } // namespace
 
-Result<std::string> readFileBytes(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT ? notFoundError(path.string()) : systemError(path, errno);
+Result<std::string> readFileBytes(const fs::path& path, std::size_t maxBytes) {
+    // Non-blocking, so that opening a pipe does not wait for a writer; a regular file reads
+    // the same either way.
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        return errno == ENOENT ? notFoundError(path.string()) : systemErrorAt(path, errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        return systemErrorAt(path, errno);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return systemErrorAt(path, EISDIR);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return Error{path.string(), "není to obyčejný soubor"};
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        return tooLarge(path, maxBytes);
     }
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+    // One byte beyond the limit is enough to know the file is too large.
+    while (bytes.size() <= maxBytes) {
+        const std::size_t want = std::min(sizeof buf, maxBytes + 1 - bytes.size());
+        const ssize_t n = ::read(fd.get(), buf, want);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            const int err = errno;
-            ::close(fd);
-            return systemError(path, err);
+            return systemErrorAt(path, errno);
         }
         if (n == 0) {
-            break;
+            return bytes;
         }
         bytes.append(buf, static_cast<std::size_t>(n));
     }
-    ::close(fd);
-    return bytes;
+    return tooLarge(path, maxBytes);
 }
 
 Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes) {
@@ -95,14 +151,31 @@ Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes) {
 
 Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes,
                              const std::function<void()>& beforeRename) {
-    TempFile temp(path);
+    const auto target = writeTarget(path);
+    if (!target) {
+        return target.error();
+    }
+    struct stat st {};
+    const bool exists = ::stat(target->c_str(), &st) == 0;
+    if (exists) {
+        if (S_ISDIR(st.st_mode)) {
+            return systemErrorAt(path, EISDIR);
+        }
+        // The rename would replace a file that may not be written; the write bits decide
+        // for root too, who passes every access check.
+        if ((st.st_mode & 0222) == 0) {
+            return Error{path.string(), "soubor je jen pro čtení"};
+        }
+        if (::access(target->c_str(), W_OK) != 0) {
+            return systemErrorAt(path, errno);
+        }
+    }
+    TempFile temp(*target);
     if (!temp.opened()) {
-        return systemError(path, errno);
+        return systemErrorAt(path, errno);
     }
     // Keep the permissions of the file being replaced; a new file gets rw-r--r--.
-    struct stat st {};
-    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    ::fchmod(temp.fd(), mode);
+    ::fchmod(temp.fd(), exists ? (st.st_mode & 07777) : 0644);
 
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -111,21 +184,21 @@ Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes,
             if (errno == EINTR) {
                 continue;
             }
-            return systemError(path, errno);
+            return systemErrorAt(path, errno);
         }
         done += static_cast<std::size_t>(n);
     }
     if (::fsync(temp.fd()) != 0 || temp.close() != 0) {
-        return systemError(path, errno);
+        return systemErrorAt(path, errno);
     }
     if (beforeRename) {
         beforeRename();
     }
-    if (std::rename(temp.name().c_str(), path.c_str()) != 0) {
-        return systemError(path, errno);
+    if (std::rename(temp.name().c_str(), target->c_str()) != 0) {
+        return systemErrorAt(path, errno);
     }
     temp.commit();
-    syncFolder(path.parent_path());
+    syncFolder(target->parent_path());
     return {};
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,10 +13,21 @@
 
 namespace tarvenik {
 
-// The file's bytes, or an error naming the path and the system's reason.
-// A missing file is an error of kind NotFound.
-Result<std::string> readFileBytes(const std::filesystem::path& path);
+// Read limits far above any real file of the program, so that a wrong path or a damaged
+// file cannot take all memory or freeze a view.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;     // data files, pictures
+inline constexpr std::size_t kMaxShownTextBytes = std::size_t{4} << 20; // texts laid out in a view
 
+// The file's bytes, or an error naming the path and the reason. A missing file is an error
+// of kind NotFound. Only a regular file is read: a device or a pipe is refused at once,
+// without waiting for a writer. A file larger than `maxBytes` is refused, and no more than
+// `maxBytes` bytes are ever read (a file can grow while it is read, or lie about its size).
+Result<std::string> readFileBytes(const std::filesystem::path& path,
+                                  std::size_t maxBytes = kMaxFileBytes);
+
+// A symbolic link is written through: its target gets the new content and the link stays.
+// A file without write permission (read-only, or not this user's to write) is not replaced,
+// even where the folder would allow the rename; that is a failure like any other.
 Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
 // The same write with a step run after the data is on disk and before the rename; a

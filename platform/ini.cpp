@@ -231,7 +231,7 @@ Result<IniDocument> loadIni(const fs::path& path) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         if (ec) {
-            return Error{path.string(), ec.message()};
+            return systemError(path.string(), ec.value());
         }
         return IniDocument{};
     }

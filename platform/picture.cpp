@@ -448,7 +448,7 @@ Result<Picture> decodePicture(std::string_view bytes, std::string_view where,
 }
 
 Result<Picture> loadPicture(const std::filesystem::path& path, const PictureLimits& limits) {
-    auto bytes = readFileBytes(path);
+    auto bytes = readFileBytes(path, limits.maxFileBytes);
     if (!bytes) {
         return bytes.error();
     }

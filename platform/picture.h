@@ -1,9 +1,10 @@
 #pragma once
 // Pictures for the main window's background: BMP, JPEG (libjpeg) and PNG (libpng over
 // zlib), recognised by their first bytes and decoded into 8-bit RGBA rows. A file that is
-// missing, truncated, damaged, of another format or too big gives an error naming the
-// file and the reason; no input can crash or stop the program.
+// missing, truncated, damaged, of another format or too big, and a path naming a device or a
+// pipe, gives an error naming the file and the reason; no input can crash or stop the program.
 
+#include "platform/atomicfile.h"
 #include "platform/result.h"
 
 #include <cstddef>
@@ -23,6 +24,7 @@ struct Picture {
 struct PictureLimits {
     int maxSide = 16384;
     std::size_t maxBytes = std::size_t{256} << 20; // decoded RGBA
+    std::size_t maxFileBytes = kMaxFileBytes;      // the file; far above any real photo
 };
 
 enum class PictureFormat { Unknown, Bmp, Jpeg, Png };

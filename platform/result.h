@@ -28,9 +28,34 @@ struct Error {
     std::string text() const { return where.empty() ? reason : where + ": " + reason; }
 };
 
-// The error of a file that does not exist, in the system's words.
+// The system's reason for an errno value: in Czech for the failures a user meets most, in
+// the system's own words for the rest.
+inline std::string systemErrorText(int err) {
+    switch (err) {
+    case ENOENT:
+        return "soubor nebo složka neexistuje";
+    case EISDIR:
+        return "je to složka, ne soubor";
+    case EACCES:
+    case EPERM:
+        return "chybí oprávnění";
+    case ENOSPC:
+        return "na disku není volné místo";
+    case EROFS:
+        return "systém souborů je jen pro čtení";
+    default:
+        return std::generic_category().message(err);
+    }
+}
+
+// A failure the system reported with an errno value.
+inline Error systemError(std::string where, int err) {
+    return Error{std::move(where), systemErrorText(err)};
+}
+
+// The error of a file that does not exist.
 inline Error notFoundError(std::string where) {
-    return Error{std::move(where), std::generic_category().message(ENOENT), ErrorKind::NotFound};
+    return Error{std::move(where), systemErrorText(ENOENT), ErrorKind::NotFound};
 }
 
 template <class T> class [[nodiscard]] Result {

@@ -800,7 +800,7 @@ Result<RichDoc> readRtf(std::string_view bytes) {
 }
 
 Result<RichDoc> readRtfFile(const std::filesystem::path& path) {
-    Result<std::string> bytes = readFileBytes(path);
+    Result<std::string> bytes = readFileBytes(path, kMaxShownTextBytes);
     if (!bytes) {
         return bytes.error();
     }

@@ -20,7 +20,8 @@ namespace tarvenik {
 // as RTF ("{\rtf" after optional blanks and a UTF-8 byte-order mark).
 Result<RichDoc> readRtf(std::string_view bytes);
 
-// The same over a file; an error names the path.
+// The same over a file; an error names the path. A file above kMaxShownTextBytes is
+// refused unread, since laying out such a text would freeze the view for minutes.
 Result<RichDoc> readRtfFile(const std::filesystem::path& path);
 
 } // namespace tarvenik

@@ -36,7 +36,7 @@ TFrmText::TFrmText(QWidget* parent) : QDialog(parent) {
 }
 
 Result<void> TFrmText::loadFile(const QString& path) {
-    const auto bytes = readFileBytes(toPath(path));
+    const auto bytes = readFileBytes(toPath(path), kMaxShownTextBytes);
     if (!bytes) {
         return bytes.error();
     }

@@ -1,5 +1,6 @@
 #include "platform/atomicfile.h"
 
+#include "inchild.h"
 #include "tests/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -97,4 +98,89 @@ TEST(AtomicFile, TargetThatIsAFolderFailsWithoutTouchingIt) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// A read-only file stays as it is even though its folder would let a rename replace it.
+// Root may write anything, so the file's own write bits decide for root as well.
+TEST(AtomicFile, ReadOnlyFileIsAWriteFailure) {
+    TempFolder dir;
+    dir.write("Udaje.ini", "old");
+    std::filesystem::permissions(dir / "Udaje.ini", std::filesystem::perms(0444));
+    const auto result = writeFileAtomic(dir / "Udaje.ini", "new");
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().where, (dir / "Udaje.ini").string());
+    EXPECT_EQ(dir.read("Udaje.ini"), "old");
+    EXPECT_EQ(std::filesystem::status(dir / "Udaje.ini").permissions(),
+              std::filesystem::perms(0444));
+}
+
+// The same as a normal user, for a file of another owner that only its owner may write.
+TEST(AtomicFile, FileThisUserMayNotWriteIsAWriteFailure) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    TempFolder dir;
+    dir.write("Tarvenik.ini", "old");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    std::filesystem::permissions(dir / "Tarvenik.ini", std::filesystem::perms(0644));
+    EXPECT_TRUE(test::passesWithin(5, [&dir] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) { // nobody
+            return false;
+        }
+        return !writeFileAtomic(dir / "Tarvenik.ini", "new").ok();
+    }));
+    EXPECT_EQ(dir.read("Tarvenik.ini"), "old");
+}
+
+// A link stays a link and the file it names gets the new content, as with QSaveFile.
+TEST(AtomicFile, SymbolicLinkIsWrittenThroughToItsTarget) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "jinde");
+    dir.write("jinde/Udaje.ini", "old");
+    std::filesystem::create_symlink("jinde/Udaje.ini", dir / "Udaje.ini");
+    std::filesystem::create_symlink(dir / "Udaje.ini", dir / "odkaz.ini"); // a link to a link
+    ASSERT_TRUE(writeFileAtomic(dir / "odkaz.ini", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Udaje.ini"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "odkaz.ini"));
+    EXPECT_EQ(dir.read("jinde/Udaje.ini"), "new");
+
+    // A link to a file that does not exist yet creates that file.
+    std::filesystem::create_symlink("jinde/Tarvenik.ini", dir / "Tarvenik.ini");
+    ASSERT_TRUE(writeFileAtomic(dir / "Tarvenik.ini", "x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Tarvenik.ini"));
+    EXPECT_EQ(dir.read("jinde/Tarvenik.ini"), "x");
+
+    std::filesystem::create_symlink("kruh.ini", dir / "kruh.ini");
+    EXPECT_FALSE(writeFileAtomic(dir / "kruh.ini", "x"));
+}
+
+TEST(AtomicFile, ReadsUpToTheLimitAndNotAByteMore) {
+    TempFolder dir;
+    dir.write("f.txt", std::string(1000, 'x'));
+    EXPECT_EQ(readFileBytes(dir / "f.txt", 1000)->size(), 1000U);
+    const auto over = readFileBytes(dir / "f.txt", 999);
+    ASSERT_FALSE(over);
+    EXPECT_EQ(over.error().text(),
+              (dir / "f.txt").string() + ": soubor je příliš velký (nejvýš 999 B)");
+    // The system's own files claim to be empty and are not: the limit holds while reading.
+    const auto status = readFileBytes("/proc/self/status", 10);
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.error().reason, "soubor je příliš velký (nejvýš 10 B)");
+    EXPECT_TRUE(readFileBytes("/proc/self/status"));
+}
+
+TEST(SystemErrors, CommonOnesInCzechTheRestInTheSystemsWords) {
+    const std::pair<int, std::string> cases[] = {
+        {ENOENT, "soubor nebo složka neexistuje"},
+        {EISDIR, "je to složka, ne soubor"},
+        {EACCES, "chybí oprávnění"},
+        {EPERM, "chybí oprávnění"},
+        {ENOSPC, "na disku není volné místo"},
+        {EROFS, "systém souborů je jen pro čtení"},
+        {EIO, std::generic_category().message(EIO)},
+    };
+    for (const auto& [err, text] : cases) {
+        EXPECT_EQ(systemErrorText(err), text) << err;
+    }
+    EXPECT_EQ(systemError("/a/b", ENOSPC).text(), "/a/b: na disku není volné místo");
 }

@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "inchild.h"
 #include "tests/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
+#include <sys/stat.h>
 
 using namespace tarvenik;
 using tarvenik::test::TempFolder;
@@ -250,4 +252,31 @@ TEST(Picture, LoadsFromFileAndReportsMissingOnes) {
     EXPECT_EQ(missing.error().where, (dir / "nic.jpg").string());
     dir.write("prazdny.bmp", "");
     EXPECT_EQ(loadPicture(dir / "prazdny.bmp").error().reason, "soubor je prázdný");
+}
+
+// A picture path naming a device or a pipe must neither read without end nor wait for a
+// writer: both are refused as not being files, at once.
+TEST(Picture, SpecialFilesAreRefusedWithoutBlocking) {
+    TempFolder dir;
+    const std::filesystem::path fifo = dir / "roura.jpg";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::filesystem::path& path : {std::filesystem::path("/dev/zero"), fifo}) {
+        EXPECT_TRUE(test::passesWithin(2, [&path] {
+            const auto r = loadPicture(path);
+            return !r && r.error().where == path.string() &&
+                   r.error().reason == "není to obyčejný soubor";
+        })) << path;
+    }
+}
+
+// A file above the limit is refused from its size alone; a sparse file makes the test cheap.
+TEST(Picture, FileAboveTheSizeLimitIsRefusedUnread) {
+    TempFolder dir;
+    const std::filesystem::path big = dir / "velky.bmp";
+    dir.write("velky.bmp", cardBmp24());
+    std::filesystem::resize_file(big, (std::uintmax_t{64} << 20) + 1);
+    const auto r = loadPicture(big);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().where, big.string());
+    EXPECT_EQ(r.error().reason, "soubor je příliš velký (nejvýš 64 MB)");
 }

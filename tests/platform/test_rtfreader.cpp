@@ -365,3 +365,22 @@ TEST(RtfReader, ReadsFilesAndNamesTheMissingOne) {
 }
 
 } // namespace
+
+namespace {
+
+// A text far above any shipped one is refused before it is parsed or laid out, with an
+// error that names the file.
+TEST(RtfReader, TextAboveTheLimitIsRefused) {
+    test::TempFolder dir;
+    const std::string body = "{\\rtf1 " + std::string(4 << 20, 'x') + "}";
+    dir.write("velky.rtf", body);
+    const Result<RichDoc> doc = readRtfFile(dir / "velky.rtf");
+    ASSERT_FALSE(doc.ok());
+    EXPECT_EQ(doc.error().where, (dir / "velky.rtf").string());
+    EXPECT_EQ(doc.error().reason, "soubor je příliš velký (nejvýš 4 MB)");
+
+    dir.write("akorat.rtf", "{\\rtf1 " + std::string((4 << 20) - 8, 'x') + "}");
+    EXPECT_TRUE(readRtfFile(dir / "akorat.rtf").ok());
+}
+
+} // namespace
