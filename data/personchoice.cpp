@@ -1,5 +1,8 @@
 #include "data/personchoice.h"
 
+#include "platform/ini.h"
+#include "platform/text.h"
+
 #include <algorithm>
 
 namespace tarvenik {
@@ -41,6 +44,29 @@ bool selectionComplete(bool partnerTicked, bool userChosen, bool partnerChosen) 
 
 bool personEntryComplete(std::string_view firstName, std::string_view surname, int sexIndex) {
     return !firstName.empty() && !surname.empty() && (sexIndex == 0 || sexIndex == 1);
+}
+
+PersonEntryCheck checkPersonEntry(const Person& entered, const std::vector<std::string>& stored,
+                                  std::string_view edited) {
+    PersonEntryCheck check;
+    if (!personEntryComplete(entered.firstName, entered.surname, entered.sex)) {
+        check.problem = PersonEntryProblem::Incomplete;
+        return check;
+    }
+    check.characters = charactersOutside1250(entered.firstName + entered.surname);
+    if (!check.characters.empty()) {
+        check.problem = PersonEntryProblem::Unstorable;
+        return check;
+    }
+    const std::string name = recordNameOf(storablePerson(entered));
+    for (const std::string& s : stored) {
+        if (equalsCaseBlind(s, name) && (edited.empty() || !equalsCaseBlind(s, edited))) {
+            check.problem = PersonEntryProblem::Exists;
+            check.existing = s;
+            return check;
+        }
+    }
+    return check;
 }
 
 } // namespace tarvenik

@@ -1,8 +1,9 @@
 #pragma once
 // The decisions of the person selection dialogs, apart from the widgets: which entries the
-// lists select after a refresh (remembered choice or defaults), and when a choice or a new
-// person is complete enough to confirm.
+// lists select after a refresh (remembered choice or defaults), when a choice is complete
+// enough to confirm, and what stands in the way of storing a new or edited person.
 
+#include "data/persons.h"
 #include "data/settings.h"
 
 #include <string>
@@ -37,5 +38,27 @@ bool selectionComplete(bool partnerTicked, bool userChosen, bool partnerChosen);
 
 // First name and surname not empty (blanks count as text) and a sex chosen.
 bool personEntryComplete(std::string_view firstName, std::string_view surname, int sexIndex);
+
+// What confirming the person form finds, checked in this order.
+enum class PersonEntryProblem {
+    None,
+    Incomplete, // a name empty or no sex chosen
+    Unstorable, // characters the Windows-1250 person file cannot hold ('?' on disk)
+    Exists,     // another stored person has the same record name: ask before replacing it
+};
+
+struct PersonEntryCheck {
+    PersonEntryProblem problem = PersonEntryProblem::None;
+    std::vector<std::string> characters; // Unstorable: each such character once
+    std::string existing;                // Exists: the stored record name it would replace
+
+    bool operator==(const PersonEntryCheck&) const = default;
+};
+
+// `stored` holds the record names of the person file; `edited` the record name of the
+// person being edited (empty when adding), which the entry may keep without asking. Record
+// names compare case-blind, as the file's sections do.
+PersonEntryCheck checkPersonEntry(const Person& entered, const std::vector<std::string>& stored,
+                                  std::string_view edited);
 
 } // namespace tarvenik

@@ -35,13 +35,6 @@ Person personOf(const IniDocument& doc, const std::string& recordName, DateTime 
     return p;
 }
 
-Person storable(const Person& person) {
-    Person p = person;
-    p.firstName = lineBreaksToBlanks(p.firstName);
-    p.surname = lineBreaksToBlanks(p.surname);
-    return p;
-}
-
 // The six keys in their order; `p` is already storable.
 void writeSection(IniDocument& doc, const std::string& name, const Person& p) {
     doc.write(name, "Jmeno", p.firstName);
@@ -53,6 +46,13 @@ void writeSection(IniDocument& doc, const std::string& name, const Person& p) {
 }
 
 } // namespace
+
+Person storablePerson(const Person& person) {
+    Person p = person;
+    p.firstName = lineBreaksToBlanks(p.firstName);
+    p.surname = lineBreaksToBlanks(p.surname);
+    return p;
+}
 
 std::string recordNameOf(const Person& p) {
     return p.surname + " " + p.firstName + " " + p.birthDate.shortDate() + " " +
@@ -102,7 +102,7 @@ Result<std::string> writePerson(const fs::path& appFolder, const Person& person)
 
 Result<std::string> replacePerson(const fs::path& appFolder, const std::string& oldRecordName,
                                   const Person& person) {
-    const Person p = storable(person);
+    const Person p = storablePerson(person);
     const std::string name = recordNameOf(p);
 
     const fs::path file = personFile(appFolder);
@@ -132,7 +132,7 @@ Result<AddedPersons> addPersons(const fs::path& appFolder, const std::vector<Per
     }
     AddedPersons counts;
     for (const Person& person : persons) {
-        const Person p = storable(person);
+        const Person p = storablePerson(person);
         const std::string name = recordNameOf(p);
         if (!stored.insert(fullUpper(name)).second) {
             ++counts.alreadyThere;

@@ -35,6 +35,10 @@ inline const DateTime kEditDefaultDate = *DateTime::fromDate(1980, 1, 1);
 // Surname, first name, "d.M.yyyy" and "HH:mm", separated by single blanks.
 std::string recordNameOf(const Person& person);
 
+// The person as the file stores it: a line break in a name becomes a blank, since it would
+// split the section header.
+Person storablePerson(const Person& person);
+
 // The date of birth with the hour and minute of birth.
 DateTime birthMoment(const Person& person);
 

@@ -113,12 +113,39 @@ void TFrmPridat::ChkPresnyCasClick() {
     NarCas->setTime(QTime(0, 0));
 }
 
+void TFrmPridat::setStoredRecords(std::vector<std::string> names, std::string edited) {
+    m_stored = std::move(names);
+    m_edited = std::move(edited);
+}
+
 void TFrmPridat::BtnOKClick() {
-    if (!personEntryComplete(fromQ(LblEditJmeno->text()), fromQ(LblEditPrijmeni->text()),
-                             CmbBoxPohlavi->currentIndex())) {
+    const PersonEntryCheck check = checkPersonEntry(person(), m_stored, m_edited);
+    switch (check.problem) {
+    case PersonEntryProblem::None:
+        break;
+    case PersonEntryProblem::Incomplete:
         Dialogs::current().error(this, QStringLiteral("Chybí údaje"),
                                  QStringLiteral("Musíte vyplnit všechny údaje!"));
         return;
+    case PersonEntryProblem::Unstorable: {
+        QStringList characters;
+        for (const std::string& c : check.characters) {
+            characters << toQ(c);
+        }
+        Dialogs::current().error(
+            this, QStringLiteral("Nepodporované znaky"),
+            QStringLiteral("Jméno nebo příjmení obsahuje znaky, které nelze uložit: ") +
+                characters.join(QLatin1Char(' ')));
+        return;
+    }
+    case PersonEntryProblem::Exists:
+        if (!Dialogs::current().askYesNo(this, MessageIcon::Warning,
+                                         QStringLiteral("Potvrzení přepsání!"),
+                                         QStringLiteral("Osoba %1 již existuje. Chcete ji přepsat?")
+                                             .arg(toQ(check.existing)))) {
+            return;
+        }
+        break;
     }
     accept();
 }

@@ -2,10 +2,15 @@
 // TFrmPridat, the form of one person, for adding and for editing.
 //
 // Data flow: editing fills it from a Person (data/persons); on "Uložit údaje" it checks
-// the entry (data/personchoice) and hands back the entered Person. It writes nothing.
+// the entry against the stored record names (data/personchoice): incomplete or
+// unstorable entries are refused, replacing another person is asked. It hands back the
+// entered Person and writes nothing.
 
 #include <QDateTime>
 #include <QDialog>
+
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +37,10 @@ public:
     void setPerson(const Person& person);
     Person person() const;
 
+    // The record names of the person file, and the one being edited (empty when adding):
+    // confirming an entry that would replace another stored person asks first.
+    void setStoredRecords(std::vector<std::string> names, std::string edited = {});
+
     QGroupBox* GrpBoxUdaje;
     QLineEdit* LblEditJmeno;
     QLineEdit* LblEditPrijmeni;
@@ -44,6 +53,10 @@ public:
 
     void ChkPresnyCasClick();
     void BtnOKClick();
+
+private:
+    std::vector<std::string> m_stored;
+    std::string m_edited;
 };
 
 } // namespace tarvenik

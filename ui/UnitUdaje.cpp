@@ -73,8 +73,10 @@ void TFrmUdaje::buildControls() {
     ComBoxUdaje2 = new QComboBox(GroupBox1);
     ComBoxUdaje2->setObjectName(QStringLiteral("ComBoxUdaje2"));
     for (QComboBox* box : {ComBoxUdaje, ComBoxUdaje2}) {
-        box->setMinimumWidth(200);
+        // Sized by a few characters rather than by the longest name, so that the dialog
+        // keeps its design width; the lists take the width the window leaves them.
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
     }
     const auto button = [this](IconKind icon, const char* caption, const char* name) {
         auto* b = new QPushButton(themedIcon(icon), QString::fromUtf8(caption), this);
@@ -96,6 +98,7 @@ void TFrmUdaje::buildControls() {
     grid->addWidget(ComBoxUdaje, 0, 1);
     grid->addWidget(ChkBoxPartner, 1, 0);
     grid->addWidget(ComBoxUdaje2, 1, 1);
+    grid->setColumnStretch(1, 1);
     auto* edit = new QHBoxLayout;
     edit->addWidget(BtnPridat);
     edit->addWidget(BtnUpravit);
@@ -106,6 +109,7 @@ void TFrmUdaje::buildControls() {
     bottom->addWidget(BtnOK);
     bottom->addWidget(BtnZrusit);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8); // the group box's place in the design
     layout->addWidget(GroupBox1);
     layout->addLayout(bottom);
 
@@ -194,6 +198,7 @@ void TFrmUdaje::BtnOKClick() {
 
 void TFrmUdaje::BtnPridatClick() {
     TFrmPridat form(this, TFrmPridat::Mode::Add, m_clock());
+    form.setStoredRecords(toStd(m_names));
     if (form.exec() == QDialog::Accepted) {
         if (const auto written = writePerson(toPath(m_appFolder), form.person()); !written) {
             Dialogs::current().fileError(this, written.error(), FileAccess::Write);
@@ -209,6 +214,7 @@ void TFrmUdaje::BtnUpravitClick() {
         const std::string old = fromQ(chooser.chosen());
         const auto stored = readPerson(toPath(m_appFolder), old, kEditDefaultDate);
         TFrmPridat form(this, TFrmPridat::Mode::Edit, m_clock());
+        form.setStoredRecords(toStd(m_names), old);
         if (stored) {
             form.setPerson(*stored);
         } else {

@@ -72,3 +72,34 @@ TEST(PersonChoice, ConfirmationRules) {
     EXPECT_FALSE(personEntryComplete("Jan", "", 1));
     EXPECT_FALSE(personEntryComplete("Jan", "Novák", -1));
 }
+
+TEST(PersonChoice, WhatStandsInTheWayOfStoringAPerson) {
+    const auto entry = [](const char* first, const char* last, int sex = 1) {
+        Person p;
+        p.firstName = first;
+        p.surname = last;
+        p.birthDate = *DateTime::fromDate(1980, 1, 1);
+        p.sex = sex;
+        return p;
+    };
+    using P = PersonEntryProblem;
+    const struct {
+        Person entered;
+        std::string edited;
+        PersonEntryCheck check;
+    } cases[] = {
+        {entry("Iva", "Malá"), "", {}},
+        {entry("Eva", "Malá", -1), "", {P::Incomplete, {}, ""}},
+        {entry("Eva😀", "Malá 中 😀"), "", {P::Unstorable, {"😀", "中"}, ""}},
+        {entry("Eva", "Malá"), "", {P::Exists, {}, kNames[0]}},
+        {entry("EVA", "malá"), "", {P::Exists, {}, kNames[0]}}, // sections ignore case
+        {entry("Eva", "Malá"), kNames[0], {}},                  // editing keeps its own name
+        {entry("Eva", "Malá"), "malá eva 1.1.1980 00:00", {}},
+        {entry("Eva", "Malá"), kNames[1], {P::Exists, {}, kNames[0]}}, // but takes no other
+        {entry("Eva\n", "Malá"), "", {}}, // stored as "Eva " with a blank: another name
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(checkPersonEntry(c.entered, kNames, c.edited), c.check)
+            << c.entered.firstName << " " << c.entered.surname << " / " << c.edited;
+    }
+}

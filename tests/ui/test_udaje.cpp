@@ -282,6 +282,132 @@ private slots:
         QCOMPARE(form.LblEditJmeno->maxLength(), 30);
     }
 
+    // Characters the Windows-1250 file cannot hold would be stored as '?': the form names
+    // them, stays open with what was typed, and nothing is written.
+    void charactersTheFileCannotHoldAreRefused() {
+        Fixture f;
+        auto dlg = f.open();
+        whenShown<TFrmPridat>([&f](TFrmPridat* form) {
+            form->LblEditJmeno->setText(QStringLiteral("Jan😀"));
+            form->LblEditPrijmeni->setText(QStringLiteral("Novák 中文 😀"));
+            form->CmbBoxPohlavi->setCurrentIndex(0);
+            form->BtnUlozit->click();
+            QVERIFY(form->isVisible());
+            QCOMPARE(form->LblEditJmeno->text(), QStringLiteral("Jan😀"));
+            const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+            QCOMPARE(errors.size(), std::size_t{1});
+            QCOMPARE(errors[0].icon, MessageIcon::Error);
+            QCOMPARE(errors[0].caption, QStringLiteral("Nepodporované znaky"));
+            QCOMPARE(errors[0].text,
+                     QStringLiteral("Jméno nebo příjmení obsahuje znaky, které nelze uložit: "
+                                    "😀 中 文"));
+            form->BtnZrusit->click();
+        });
+        dlg->BtnPridat->click();
+        QVERIFY(!std::filesystem::exists(f.dir / "Udaje.ini"));
+    }
+
+    // "Přidat" with the record name of a stored person asks first; No keeps the form open
+    // with what was typed, Yes replaces the stored person.
+    void addingAnExistingRecordNameAsksFirst() {
+        Fixture f;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Eva", "Malá", 1980, 1, 1, 1)));
+        const std::string before = f.dir.read("Udaje.ini");
+        auto dlg = f.open();
+        f.dialogs.yesNoAnswers = {false, true};
+        whenShown<TFrmPridat>([&f, &before](TFrmPridat* form) {
+            form->LblEditJmeno->setText(QStringLiteral("Eva"));
+            form->LblEditPrijmeni->setText(QStringLiteral("malá")); // sections ignore case
+            form->CmbBoxPohlavi->setCurrentIndex(0);
+            form->BtnUlozit->click();
+            QVERIFY(form->isVisible());
+            QCOMPARE(form->CmbBoxPohlavi->currentIndex(), 0);
+            QCOMPARE(f.dir.read("Udaje.ini"), before);
+            form->BtnUlozit->click();
+        });
+        dlg->BtnPridat->click();
+        const auto asked = f.dialogs.callsOf(QStringLiteral("askYesNo"));
+        QCOMPARE(asked.size(), std::size_t{2});
+        QCOMPARE(asked[0].icon, MessageIcon::Warning);
+        QCOMPARE(asked[0].caption, QStringLiteral("Potvrzení přepsání!"));
+        QCOMPARE(asked[0].text,
+                 QStringLiteral("Osoba Malá Eva 1.1.1980 00:00 již existuje. Chcete ji přepsat?"));
+        const auto back =
+            readPerson(f.dir.path(), "Malá Eva 1.1.1980 00:00", *DateTime::fromDate(1980, 1, 1));
+        QCOMPARE(back->sex, 0);
+        QCOMPARE(listPersons(f.dir.path())->size(), std::size_t{1});
+    }
+
+    // Editing a person without changing the record name is no overwrite; editing into the
+    // name of another stored person is.
+    void editingAsksOnlyWhenItWouldReplaceAnotherPerson() {
+        Fixture f;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Eva", "Malá", 1980, 1, 1, 1)));
+        QVERIFY(writePerson(f.dir.path(), makePerson("Jan", "Novák", 1975, 3, 5)));
+        auto dlg = f.open();
+        f.dialogs.yesNoAnswers = {false};
+        // Each person edited into Malá Eva's record name: herself without a question,
+        // Novák Jan only after one, and No keeps the form open.
+        for (const char* chosen : {"Malá Eva 1.1.1980 00:00", "Novák Jan 5.3.1975 00:00"}) {
+            whenShown<TFrmCoCo>([chosen](TFrmCoCo* chooser) {
+                chooser->ComBoxUdaje->setCurrentIndex(
+                    chooser->ComBoxUdaje->findText(QString::fromUtf8(chosen)));
+                whenShown<TFrmPridat>([](TFrmPridat* form) {
+                    form->LblEditJmeno->setText(QStringLiteral("Eva"));
+                    form->LblEditPrijmeni->setText(QStringLiteral("Malá"));
+                    form->NarDatum->setDate(QDate(1980, 1, 1));
+                    form->CmbBoxPohlavi->setCurrentIndex(0);
+                    form->BtnUlozit->click();
+                    if (form->isVisible()) {
+                        form->BtnZrusit->click();
+                    }
+                });
+                chooser->Button1->click();
+            });
+            dlg->BtnUpravit->click();
+        }
+        QCOMPARE(f.dialogs.callsOf(QStringLiteral("askYesNo")).size(), std::size_t{1});
+        QCOMPARE(readPerson(f.dir.path(), "Malá Eva 1.1.1980 00:00", kEditDefaultDate)->sex, 0);
+        QCOMPARE(listPersons(f.dir.path())->size(), std::size_t{2});
+    }
+
+    // A read-only person file is a failed write, reported with its path, not a success.
+    void readOnlyPersonFileIsAFailedWrite() {
+        Fixture f;
+        QVERIFY(writePerson(f.dir.path(), makePerson("Eva", "Malá", 1980, 1, 1, 1)));
+        std::filesystem::permissions(f.dir / "Udaje.ini", std::filesystem::perms(0444));
+        const std::string before = f.dir.read("Udaje.ini");
+        auto dlg = f.open();
+        whenShown<TFrmPridat>([](TFrmPridat* form) {
+            form->LblEditJmeno->setText(QStringLiteral("Jan"));
+            form->LblEditPrijmeni->setText(QStringLiteral("Novák"));
+            form->CmbBoxPohlavi->setCurrentIndex(0);
+            form->BtnUlozit->click();
+        });
+        dlg->BtnPridat->click();
+        const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(errors.size(), std::size_t{1});
+        QCOMPARE(errors[0].caption, QStringLiteral("Chyba"));
+        QCOMPARE(errors[0].text, QStringLiteral("Soubor ") + f.folder() +
+                                     QStringLiteral("Udaje.ini nelze uložit: "
+                                                    "soubor je jen pro čtení"));
+        QCOMPARE(f.dir.read("Udaje.ini"), before);
+        QCOMPARE(dlg->ComBoxUdaje->count(), 1);
+    }
+
+    // The design size holds with the design font; the lists take the width there is.
+    void selectionDialogKeepsItsDesignSize() {
+        Fixture f;
+        QVERIFY(writePerson(
+            f.dir.path(), makePerson("Bohumila Květoslava", "Nováková-Dvořáková", 1980, 1, 1, 1)));
+        auto dlg = f.open();
+        dlg->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
+        QCOMPARE(dlg->size(), QSize(292, 200));
+        QVERIFY(dlg->ComBoxUdaje->width() >= 150);
+        QCOMPARE(dlg->ComBoxUdaje->width(), dlg->ComBoxUdaje2->width());
+    }
+
     void failedWriteIsReportedWithThePath() {
         Fixture f;
         std::filesystem::create_directory(f.dir / "Udaje.ini");
