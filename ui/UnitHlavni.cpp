@@ -6,6 +6,7 @@
 #include "platform/DateTime.h"
 #include "platform/picture.h"
 #include "ui/Dialogs.h"
+#include "ui/ElidedLabel.h"
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitHoroskopy.h"
 #include "ui/UnitJmena.h"
@@ -182,9 +183,12 @@ void TFrmHlavni::buildControls() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(kStatusBarHeight);
-    const char* initial[3] = {"Dnes je ", "00:00:00", "Svátek má: "};
+    m_nameDayPanel = new ElidedLabel(StatusBar1);
+    m_panels[0] = new QLabel(QStringLiteral("Dnes je "), StatusBar1);
+    m_panels[1] = new QLabel(QStringLiteral("00:00:00"), StatusBar1);
+    m_panels[2] = m_nameDayPanel;
+    m_nameDayPanel->setFullText(QStringLiteral("Svátek má: "));
     for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new QLabel(QString::fromUtf8(initial[i]), StatusBar1);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_panels[i]->setAlignment(Qt::AlignCenter);
         StatusBar1->addWidget(m_panels[i], i == 2 ? 1 : 0);
@@ -192,7 +196,7 @@ void TFrmHlavni::buildControls() {
     m_panels[0]->setMinimumWidth(150);
     m_panels[1]->setMinimumWidth(62);
     // The names take what the status bar's own gaps leave of the window's width; a long
-    // list must not widen the fixed window, the full text is in the tooltip.
+    // list must not widen the fixed window: it is cut at its end, whole in the tooltip.
     m_panels[2]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setStatusBar(StatusBar1);
 
@@ -294,11 +298,13 @@ void TFrmHlavni::applyAvailability() {
 
 void TFrmHlavni::fillStatusBar() {
     m_panels[0]->setText(todayPanelText(now().date()));
-    m_panels[2]->setText(QStringLiteral("Svátek má: ") + m_nameDays + QLatin1Char(' '));
-    m_panels[2]->setToolTip(m_nameDays);
+    m_nameDayPanel->setFullText(QStringLiteral("Svátek má: ") + m_nameDays + QLatin1Char(' '));
 }
 
 QString TFrmHlavni::panelText(int panel) const {
+    if (panel == 2) {
+        return m_nameDayPanel->fullText();
+    }
     return panel >= 0 && panel < 3 ? m_panels[panel]->text() : QString();
 }
 
@@ -315,7 +321,7 @@ void TFrmHlavni::NacteniNastaveni() {
         Dialogs::current().fileError(this, loaded.error());
     }
     if (m_settings.Pouzit) {
-        showPicture(toQ(m_settings.Cesta));
+        applyPicture(toQ(m_settings.Cesta), PictureReport::OncePerPath);
     } else {
         hidePicture();
     }
@@ -334,11 +340,19 @@ void TFrmHlavni::setOpacityLevel(int level) {
 }
 
 bool TFrmHlavni::showPicture(const QString& cesta) {
-    const auto picture = loadPicture(resolvePicturePath(toPath(m_appFolder), fromQ(cesta)));
+    return applyPicture(cesta, PictureReport::Always);
+}
+
+bool TFrmHlavni::applyPicture(const QString& cesta, PictureReport report) {
+    const auto path = resolvePicturePath(toPath(m_appFolder), fromQ(cesta));
+    const auto picture = loadPicture(path);
     if (!picture) {
         hidePicture();
-        Dialogs::current().fileError(this, picture.error(), FileAccess::Read,
-                                     QStringLiteral("Obrázek na pozadí nelze načíst."));
+        const bool known = !m_reportedPictures.insert(path.string()).second;
+        if (report == PictureReport::Always || !known) {
+            Dialogs::current().fileError(this, picture.error(), FileAccess::Read,
+                                         QStringLiteral("Obrázek na pozadí nelze načíst."));
+        }
         return false;
     }
     Image1->setPixmap(QPixmap::fromImage(imageOf(*picture)));

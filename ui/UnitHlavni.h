@@ -14,6 +14,8 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <set>
+#include <string>
 
 class QAction;
 class QDialog;
@@ -25,6 +27,7 @@ class QTimer;
 
 namespace tarvenik {
 
+class ElidedLabel;
 class TFrmPripominky;
 
 // " Dnes je úterý, 8.12.2026"
@@ -144,6 +147,11 @@ private:
     void runDialog(QDialog* dialog);
     void showHelpText(const char* fileName, const QString& caption);
 
+    // A picture the user chose is reported whenever it fails; the one named by the settings
+    // file only once per path and run, since every reload of the settings loads it again.
+    enum class PictureReport { Always, OncePerPath };
+    bool applyPicture(const QString& cesta, PictureReport report);
+
     QString m_appFolder;
     Clock m_clock;
     AppSettings m_settings;
@@ -152,6 +160,8 @@ private:
     int m_opacityLevel = 255;
     bool m_centred = false;
     QLabel* m_panels[3] = {};
+    ElidedLabel* m_nameDayPanel = nullptr; // panel 2
+    std::set<std::string> m_reportedPictures;
 };
 
 } // namespace tarvenik

@@ -1,11 +1,13 @@
 #include "platform/text.h"
 #include "tests/support/DialogRecorder.h"
+#include "tests/support/whenshown.h"
 #include "tests/tempfolder.h"
 #include "ui/UnitHlavni.h"
 #include "ui/UnitNastaveni.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +16,8 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace tarvenik;
 using tarvenik::test::DialogRecorder;
@@ -225,6 +229,28 @@ private slots:
         }
     }
 
+    void oversizedHelpTextIsAFileErrorAndNoViewer() {
+        TempFolder dir;
+        dir.write("licence.txt", "Licence");
+        std::filesystem::resize_file(dir / "licence.txt", 5 << 20);
+        DialogRecorder dialogs;
+        TFrmHlavni w(folderOf(dir), fixedClock(2026, 12, 8));
+        bool viewerShown = false;
+        tarvenik::test::whenShown<QDialog>(
+            [&viewerShown](QDialog* d) {
+                viewerShown = true;
+                d->close();
+            },
+            1, true);
+        w.Licence1->trigger();
+        QTest::qWait(20);
+        QVERIFY(!viewerShown);
+        QCOMPARE(dialogs.calls.size(), 1U);
+        QCOMPARE(dialogs.calls[0].text, QStringLiteral("Soubor ") + folderOf(dir) +
+                                            QStringLiteral("/licence.txt nelze přečíst: soubor "
+                                                           "je příliš velký (nejvýš 4 MB)"));
+    }
+
     void homePageGoesThroughTheGateway() {
         TempFolder dir;
         DialogRecorder dialogs;
@@ -246,7 +272,9 @@ private slots:
         QTest::newRow("too high") << "[Vypocet]\r\nPruhlednost=1\r\nPruhlednost_value=999\r\n"
                                   << true << 255 << 1.0;
         QTest::newRow("negative") << "[Vypocet]\r\nPruhlednost=1\r\nPruhlednost_value=-4\r\n"
-                                  << true << 0 << 0.0;
+                                  << true << 50 << 50 / 255.0;
+        QTest::newRow("invisible") << "[Vypocet]\r\nPruhlednost=1\r\nPruhlednost_value=0\r\n"
+                                   << true << 50 << 50 / 255.0;
     }
     void opacityFromSettings() {
         QFETCH(QString, ini);
@@ -298,6 +326,69 @@ private slots:
         QVERIFY(w.opacityEnabled());
         QCOMPARE(w.opacityLevel(), 204);
         QCOMPARE(w.panelText(0), QStringLiteral(" Dnes je úterý, 8.12.2026"));
+    }
+
+    // A device or a pipe as the picture: the window comes up at once with one error box.
+    void specialFileAsPictureIsOneErrorAndNoHang() {
+        TempFolder dir;
+        const std::string fifo = (dir / "roura.jpg").string();
+        QVERIFY(::mkfifo(fifo.c_str(), 0600) == 0);
+        for (const std::string& path : {std::string("/dev/zero"), fifo}) {
+            dir.write("Tarvenik.ini", "[Obrazek]\r\nPouzit=1\r\nCesta=" + path + "\r\n");
+            DialogRecorder dialogs;
+            QElapsedTimer took;
+            took.start();
+            TFrmHlavni w(folderOf(dir), fixedClock(2026, 12, 8));
+            QVERIFY(took.elapsed() < 3000);
+            QCOMPARE(dialogs.calls.size(), 1U);
+            QCOMPARE(dialogs.calls[0].text,
+                     QStringLiteral("Obrázek na pozadí nelze načíst.\nSoubor ") +
+                         QString::fromStdString(path) +
+                         QStringLiteral(" nelze přečíst: není to obyčejný soubor"));
+            QVERIFY(!w.Image1->isVisibleTo(&w));
+        }
+    }
+
+    // Every reload of the settings (the settings dialog, each calculation) would show the
+    // same broken picture again; one box per path and run is enough.
+    void brokenPictureIsReportedOncePerPath() {
+        TempFolder dir;
+        dir.write("zlomeny.png", "\x89PNG\r\n\x1A\nrozbite");
+        dir.write("Tarvenik.ini", "[Obrazek]\r\nPouzit=1\r\nCesta=zlomeny.png\r\n");
+        DialogRecorder dialogs;
+        TFrmHlavni w(folderOf(dir), fixedClock(2026, 12, 8));
+        QCOMPARE(dialogs.calls.size(), 1U);
+        w.NacteniNastaveni();
+        w.NacteniNastaveni();
+        QCOMPARE(dialogs.calls.size(), 1U);
+        // Another broken path is news again.
+        dir.write("jiny.png", "\x89PNG\r\n\x1A\nrozbite");
+        dir.write("Tarvenik.ini", "[Obrazek]\r\nPouzit=1\r\nCesta=jiny.png\r\n");
+        w.NacteniNastaveni();
+        QCOMPARE(dialogs.calls.size(), 2U);
+        QVERIFY(dialogs.calls[1].text.contains(QStringLiteral("jiny.png")));
+    }
+
+    // However long the name list, the panel starts with its caption and ends in an ellipsis,
+    // the whole text in the tooltip.
+    void longNameDayTextIsCutAtItsEnd() {
+        TempFolder dir;
+        const QString names = QStringLiteral("Květoslava, ").repeated(30) + QStringLiteral("Eva");
+        dir.write("Svatky.ini", encode1250("[Svátky]\r\n8.12.=" + names.toStdString() + "\r\n"));
+        DialogRecorder dialogs;
+        TFrmHlavni w(folderOf(dir), fixedClock(2026, 12, 8));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* panel = w.findChild<QLabel*>(QStringLiteral("StatusPanel2"));
+        QVERIFY(panel);
+        const QString full = QStringLiteral("Svátek má: ") + names + QLatin1Char(' ');
+        QVERIFY2(panel->text().startsWith(QStringLiteral("Svátek má: Kv")),
+                 qPrintable(panel->text()));
+        QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <=
+                panel->contentsRect().width());
+        QVERIFY(panel->text().endsWith(QChar(0x2026)));
+        QCOMPARE(panel->toolTip(), full);
+        QCOMPARE(w.size(), w.minimumSize()); // the window kept its size
     }
 
     void settingsDialogOpensModallyOverTheWindow() {

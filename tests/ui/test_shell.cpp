@@ -1,3 +1,4 @@
+#include "platform/atomicfile.h"
 #include "platform/text.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/tempfolder.h"
@@ -99,6 +100,25 @@ private slots:
             QCOMPARE(c.caption, QStringLiteral("Chyba"));
             QVERIFY(c.icon == MessageIcon::Error);
         }
+    }
+
+    // What the system says goes into the Czech message in Czech.
+    void systemReasonsAreCzech() {
+        TempFolder dir;
+        std::filesystem::create_directory(dir / "slozka.txt");
+        DialogRecorder dialogs;
+        Dialogs& d = Dialogs::current();
+        d.fileError(nullptr, readFileBytes(dir / "slozka.txt").error());
+        d.fileError(nullptr, writeFileAtomic(dir / "chybi" / "Udaje.ini", "x").error(),
+                    FileAccess::Write);
+        const QString folder = fromPath(dir.path());
+        QCOMPARE(dialogs.calls.size(), std::size_t{2});
+        QCOMPARE(dialogs.calls[0].text, QStringLiteral("Soubor ") + folder +
+                                            QStringLiteral("/slozka.txt nelze přečíst: "
+                                                           "je to složka, ne soubor"));
+        QCOMPARE(dialogs.calls[1].text, QStringLiteral("Soubor ") + folder +
+                                            QStringLiteral("/chybi/Udaje.ini nelze uložit: "
+                                                           "soubor nebo složka neexistuje"));
     }
 
     void waitWindowStaysOnTop() {
