@@ -1,0 +1,47 @@
+#include "ui/Startup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QProxyStyle>
+#include <QToolTip>
+#include <QTranslator>
+
+namespace tarvenik {
+
+namespace {
+
+// Tooltips appear almost at once and stay while the pointer rests on the control.
+class TooltipStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) {
+            return 10;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+void setUpTooltips() {
+    QApplication::setStyle(new TooltipStyle);
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 251, 240));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+}
+
+} // namespace
+
+void setUpApplication(QApplication& app) {
+    // Czech buttons in Qt's own dialogs (file dialog, message boxes) where the system has
+    // Qt's translations; without them those few words stay English.
+    auto* qtCzech = new QTranslator(&app);
+    if (qtCzech->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(qtCzech);
+    }
+    setUpTooltips();
+}
+
+} // namespace tarvenik

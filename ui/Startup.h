@@ -1,0 +1,11 @@
+#pragma once
+// What every window shares, set once at start-up before the main window is created: Qt's
+// own widgets and dialogs in Czech, and the tooltips' look and timing.
+
+class QApplication;
+
+namespace tarvenik {
+
+void setUpApplication(QApplication& app);
+
+} // namespace tarvenik
