@@ -34,6 +34,9 @@ void setUpTooltips() {
 } // namespace
 
 void setUpApplication(QApplication& app) {
+    // Every Qt widget speaks Czech whatever the system's locale: the date pickers'
+    // calendars name months and days in Czech and start the week on Monday.
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     // Czech buttons in Qt's own dialogs (file dialog, message boxes) where the system has
     // Qt's translations; without them those few words stay English.
     auto* qtCzech = new QTranslator(&app);

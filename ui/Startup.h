@@ -1,6 +1,6 @@
 #pragma once
-// What every window shares, set once at start-up before the main window is created: Qt's
-// own widgets and dialogs in Czech, and the tooltips' look and timing.
+// What every window shares, set once at start-up before the main window is created: the
+// Czech locale and Qt's own texts in Czech, and the tooltips' look and timing.
 
 class QApplication;
 
