@@ -13,6 +13,7 @@ together. A window added later gets its own step functions and a place in the sc
 Controls are reached with the keyboard in each window's tab order, as the comments say.
 """
 
+import os
 import shutil
 import subprocess
 import sys
@@ -30,10 +31,14 @@ PLAIN_MESSAGE = "Tarvenik"  # message boxes without a caption of their own
 class Tarvenik:
     """The program on a scratch copy of its folder."""
 
-    def __init__(self, desktop, app_dir, scratch):
+    def __init__(self, desktop, app_dir, scratch, settings=None):
+        """`settings`, when given, is the text of a Tarvenik.ini the program starts with."""
         self.folder = Path(scratch) / "app"
         shutil.copytree(app_dir, self.folder, symlinks=True,
                         ignore=shutil.ignore_patterns("Udaje.ini", "Tarvenik.ini"))
+        if settings is not None:
+            (self.folder / "Tarvenik.ini").write_bytes(settings.encode("cp1250"))
+        self.started = time.monotonic()
         self._log = open(Path(scratch) / "tarvenik.log", "wb")
         self.process = desktop.start(str(self.folder / "tarvenik"), cwd=scratch,
                                      output=self._log)
@@ -304,6 +309,44 @@ def close_feature_window(ui, window, main):
     expect("the window shown after it", ui.wait_window("Tarvenik"), main)
 
 
+# ---- start-up with a picture that is no picture -----------------------------------------
+
+def special_file_as_picture(ui, app):
+    """A device or a pipe as the background picture: one error box at once, then the main
+    window; neither a hang nor a second box."""
+    box = ui.wait_window("Chyba", timeout=3.0)
+    ui.keys("Return")  # "OK"
+    ui.wait_gone(box)
+    ui.wait_window("Tarvenik", timeout=3.0 - (time.monotonic() - app.started))
+    took = time.monotonic() - app.started
+    time.sleep(0.5)  # a second box would come now
+    if "Chyba" in ui.visible_windows().values():
+        raise Failure("a second error box after the first")
+    quit_program(ui, ui.wait_window("Tarvenik"))
+    app.wait_exit()
+    return took
+
+
+def picture_scenarios(ui, app_dir):
+    """Runs the program with Cesta naming /dev/zero, then a FIFO; the start-up times."""
+    times = {}
+    for name in ("/dev/zero", "fifo"):
+        with tempfile.TemporaryDirectory(prefix="tarvenik-e2e-") as scratch:
+            path = "/dev/zero"
+            if name == "fifo":
+                path = str(Path(scratch) / "obrazek.jpg")
+                os.mkfifo(path)
+            app = Tarvenik(ui, app_dir, scratch,
+                           settings=f"[Obrazek]\r\nPouzit=1\r\nCesta={path}\r\n")
+            try:
+                times[name] = special_file_as_picture(ui, app)
+            except Failure as failure:
+                raise Failure(f"Cesta={name}: {failure}") from None
+            finally:
+                app.close()
+    return times
+
+
 # ---- the whole visit ----------------------------------------------------------------------
 
 def person_record(first_name, surname, date, sex):
@@ -385,9 +428,15 @@ def main(argv):
                 return 1
             finally:
                 app.close()
+        try:
+            times = picture_scenarios(ui, argv[1])
+        except Failure as failure:
+            print(f"FAILED: {failure}", file=sys.stderr)
+            return 1
     finally:
         ui.close()
-    print(f"passed in {time.monotonic() - started:.1f} s")
+    shown = ", ".join(f"{name} {took:.1f} s" for name, took in times.items())
+    print(f"passed in {time.monotonic() - started:.1f} s; main window with a picture of {shown}")
     return 0
 
 
