@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,20 @@ Error tooLarge(const fs::path& path, std::size_t maxBytes) {
     const std::string limit = maxBytes % kMB == 0 ? std::to_string(maxBytes / kMB) + " MB"
                                                   : std::to_string(maxBytes) + " B";
     return Error{path.string(), "soubor je příliš velký (nejvýš " + limit + ")"};
+}
+
+// Why a file is not read: not a regular file, or larger than the limit.
+std::optional<Error> refusal(const fs::path& path, const struct stat& st, std::size_t maxBytes) {
+    if (S_ISDIR(st.st_mode)) {
+        return systemErrorAt(path, EISDIR);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return Error{path.string(), "není to obyčejný soubor"};
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        return tooLarge(path, maxBytes);
+    }
+    return std::nullopt;
 }
 
 class Descriptor {
@@ -105,24 +120,25 @@ Result<fs::path> writeTarget(const fs::path& path) {
 } // namespace
 
 Result<std::string> readFileBytes(const fs::path& path, std::size_t maxBytes) {
-    // Non-blocking, so that opening a pipe does not wait for a writer; a regular file reads
-    // the same either way.
+    // Looked at before opening, so that a device is never opened; looked at again through
+    // the descriptor, in case the name was given to another file in between. Opened
+    // non-blocking, so that even then a pipe does not wait for a writer.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? notFoundError(path.string()) : systemErrorAt(path, errno);
+    }
+    if (auto refused = refusal(path, st, maxBytes)) {
+        return *refused;
+    }
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         return errno == ENOENT ? notFoundError(path.string()) : systemErrorAt(path, errno);
     }
-    struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
         return systemErrorAt(path, errno);
     }
-    if (S_ISDIR(st.st_mode)) {
-        return systemErrorAt(path, EISDIR);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return Error{path.string(), "není to obyčejný soubor"};
-    }
-    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
-        return tooLarge(path, maxBytes);
+    if (auto refused = refusal(path, st, maxBytes)) {
+        return *refused;
     }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));

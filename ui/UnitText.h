@@ -17,7 +17,7 @@ class TFrmText : public QDialog {
 public:
     explicit TFrmText(QWidget* parent = nullptr);
 
-    // Replaces the text with the file's lines.
+    // Replaces the text with the file's lines; a file above kMaxShownTextBytes is refused.
     Result<void> loadFile(const QString& path);
 
     QPlainTextEdit* Memo1;
