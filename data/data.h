@@ -1,7 +1,9 @@
 #pragma once
-// The data layer: file formats and their operations. Each function takes the application
-// folder, opens its file, reads or writes it and closes it again; texts come out as UTF-8
-// and go back as Windows-1250. Failures come back as Error values naming the file.
+// The data layer: file formats and their operations. Each function takes the folder of its
+// file (the application folder, or for the person and settings files the folder that
+// userFilesFolder chose), opens the file, reads or writes it and closes it again; texts
+// come out as UTF-8 and go back as Windows-1250. Failures come back as Error values naming
+// the file.
 
 #include "data/dreams.h"
 #include "data/horoscopecatalogue.h"
@@ -17,6 +19,7 @@
 #include "data/reminders.h"
 #include "data/settings.h"
 #include "data/textlines.h"
+#include "data/userfiles.h"
 #include "data/vcard.h"
 #include "data/version.h"
 #include "data/versioninfo.h"

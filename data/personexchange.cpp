@@ -31,7 +31,7 @@ constexpr CardSkip kSkipOrder[] = {
 
 } // namespace
 
-Result<ImportSummary> importPersons(const fs::path& appFolder, const fs::path& vcardFile,
+Result<ImportSummary> importPersons(const fs::path& userFolder, const fs::path& vcardFile,
                                     DateTime today) {
     auto cards = readVCardFile(vcardFile);
     if (!cards) {
@@ -47,7 +47,7 @@ Result<ImportSummary> importPersons(const fs::path& appFolder, const fs::path& v
             born.push_back(p);
         }
     }
-    const auto added = addPersons(appFolder, born);
+    const auto added = addPersons(userFolder, born);
     if (!added) {
         return added.error();
     }
@@ -80,8 +80,8 @@ std::string importSummaryText(const ImportSummary& s) {
     return text;
 }
 
-Result<int> exportPersons(const fs::path& appFolder, const fs::path& vcardFile) {
-    const auto persons = readAllPersons(appFolder, kEditDefaultDate);
+Result<int> exportPersons(const fs::path& userFolder, const fs::path& vcardFile) {
+    const auto persons = readAllPersons(userFolder, kEditDefaultDate);
     if (!persons) {
         return persons.error();
     }

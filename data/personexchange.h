@@ -22,7 +22,7 @@ struct ImportSummary {
 // Reads the vCard file and adds its persons. A file that cannot be read, or is damaged,
 // adds nobody and writes nothing; so does a failed write. A birth date after `today` is
 // left out, as the person dialog never takes one.
-Result<ImportSummary> importPersons(const std::filesystem::path& appFolder,
+Result<ImportSummary> importPersons(const std::filesystem::path& userFolder,
                                     const std::filesystem::path& vcardFile, DateTime today);
 
 // "Přidány 3 osoby." and, where there are any, the persons already stored and the cards
@@ -30,7 +30,7 @@ Result<ImportSummary> importPersons(const std::filesystem::path& appFolder,
 std::string importSummaryText(const ImportSummary& summary);
 
 // Writes every person of Udaje.ini to the file; the number written.
-Result<int> exportPersons(const std::filesystem::path& appFolder,
+Result<int> exportPersons(const std::filesystem::path& userFolder,
                           const std::filesystem::path& vcardFile);
 
 // "Do souboru „osoby.vcf“ byly uloženy 3 osoby."

@@ -12,8 +12,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path personFile(const fs::path& appFolder) {
-    return appFolder / kPersonFileName;
+fs::path personFile(const fs::path& userFolder) {
+    return userFolder / kPersonFileName;
 }
 
 DateTime timeOfDay(const Person& p) {
@@ -63,25 +63,25 @@ DateTime birthMoment(const Person& p) {
     return p.birthDate.datePart().addMs(timeOfDay(p).ms());
 }
 
-Result<std::vector<std::string>> listPersons(const fs::path& appFolder) {
-    auto doc = loadIni(personFile(appFolder));
+Result<std::vector<std::string>> listPersons(const fs::path& userFolder) {
+    auto doc = loadIni(personFile(userFolder));
     if (!doc) {
         return doc.error();
     }
     return doc->sectionNames();
 }
 
-Result<Person> readPerson(const fs::path& appFolder, const std::string& recordName,
+Result<Person> readPerson(const fs::path& userFolder, const std::string& recordName,
                           DateTime defaultDate) {
-    auto doc = loadIni(personFile(appFolder));
+    auto doc = loadIni(personFile(userFolder));
     if (!doc) {
         return doc.error();
     }
     return personOf(*doc, recordName, defaultDate);
 }
 
-Result<std::vector<Person>> readAllPersons(const fs::path& appFolder, DateTime defaultDate) {
-    auto doc = loadIni(personFile(appFolder));
+Result<std::vector<Person>> readAllPersons(const fs::path& userFolder, DateTime defaultDate) {
+    auto doc = loadIni(personFile(userFolder));
     if (!doc) {
         return doc.error();
     }
@@ -96,16 +96,16 @@ Result<std::vector<Person>> readAllPersons(const fs::path& appFolder, DateTime d
     return persons;
 }
 
-Result<std::string> writePerson(const fs::path& appFolder, const Person& person) {
-    return replacePerson(appFolder, {}, person);
+Result<std::string> writePerson(const fs::path& userFolder, const Person& person) {
+    return replacePerson(userFolder, {}, person);
 }
 
-Result<std::string> replacePerson(const fs::path& appFolder, const std::string& oldRecordName,
+Result<std::string> replacePerson(const fs::path& userFolder, const std::string& oldRecordName,
                                   const Person& person) {
     const Person p = storablePerson(person);
     const std::string name = recordNameOf(p);
 
-    const fs::path file = personFile(appFolder);
+    const fs::path file = personFile(userFolder);
     auto doc = loadIni(file);
     if (!doc) {
         return doc.error();
@@ -120,8 +120,8 @@ Result<std::string> replacePerson(const fs::path& appFolder, const std::string& 
     return name;
 }
 
-Result<AddedPersons> addPersons(const fs::path& appFolder, const std::vector<Person>& persons) {
-    const fs::path file = personFile(appFolder);
+Result<AddedPersons> addPersons(const fs::path& userFolder, const std::vector<Person>& persons) {
+    const fs::path file = personFile(userFolder);
     auto doc = loadIni(file);
     if (!doc) {
         return doc.error();
@@ -151,8 +151,8 @@ Result<AddedPersons> addPersons(const fs::path& appFolder, const std::vector<Per
     return counts;
 }
 
-Result<void> erasePerson(const fs::path& appFolder, const std::string& recordName) {
-    const fs::path file = personFile(appFolder);
+Result<void> erasePerson(const fs::path& userFolder, const std::string& recordName) {
+    const fs::path file = personFile(userFolder);
     auto doc = loadIni(file);
     if (!doc) {
         return doc.error();
@@ -164,8 +164,8 @@ Result<void> erasePerson(const fs::path& appFolder, const std::string& recordNam
     return saveIni(file, *doc);
 }
 
-Result<void> deleteAllPersons(const fs::path& appFolder) {
-    const fs::path file = personFile(appFolder);
+Result<void> deleteAllPersons(const fs::path& userFolder) {
+    const fs::path file = personFile(userFolder);
     std::error_code ec;
     fs::remove(file, ec);
     if (ec) {

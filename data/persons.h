@@ -1,6 +1,7 @@
 #pragma once
 // The person file Udaje.ini: one section per person, named by the person's record name.
-// Every operation opens the file, acts and closes it; nothing is cached.
+// Every operation opens the file, acts and closes it; nothing is cached. `userFolder` is
+// the folder userFilesFolder (data/userfiles) chose for the file.
 
 #include "platform/DateTime.h"
 #include "platform/result.h"
@@ -43,20 +44,20 @@ Person storablePerson(const Person& person);
 DateTime birthMoment(const Person& person);
 
 // Section names of Udaje.ini in file order; empty when the file does not exist.
-Result<std::vector<std::string>> listPersons(const std::filesystem::path& appFolder);
+Result<std::vector<std::string>> listPersons(const std::filesystem::path& userFolder);
 
 // The person of that record name; every missing or malformed key takes its default, the
 // date of birth `defaultDate` (the editing dialog and the report pass different ones).
-Result<Person> readPerson(const std::filesystem::path& appFolder, const std::string& recordName,
+Result<Person> readPerson(const std::filesystem::path& userFolder, const std::string& recordName,
                           DateTime defaultDate);
 
 // Every person of the file in file order, read as readPerson reads one, over one reading.
-Result<std::vector<Person>> readAllPersons(const std::filesystem::path& appFolder,
+Result<std::vector<Person>> readAllPersons(const std::filesystem::path& userFolder,
                                            DateTime defaultDate);
 
 // Writes the six keys into the person's section and returns its record name. A line
 // break in a name becomes a blank, since it would split the section header.
-Result<std::string> writePerson(const std::filesystem::path& appFolder, const Person& person);
+Result<std::string> writePerson(const std::filesystem::path& userFolder, const Person& person);
 
 struct AddedPersons {
     int added = 0;
@@ -66,17 +67,17 @@ struct AddedPersons {
 
 // Adds the persons whose record names are not in the file yet, in one write of the file:
 // either all of them are saved or none. Existing records are left as they are.
-Result<AddedPersons> addPersons(const std::filesystem::path& appFolder,
+Result<AddedPersons> addPersons(const std::filesystem::path& userFolder,
                                 const std::vector<Person>& persons);
 
-Result<void> erasePerson(const std::filesystem::path& appFolder, const std::string& recordName);
+Result<void> erasePerson(const std::filesystem::path& userFolder, const std::string& recordName);
 
 // Editing: erasePerson of the old record name followed by writePerson of the new data, in
 // one write of the file, so a failure can never leave the person erased but not rewritten.
-Result<std::string> replacePerson(const std::filesystem::path& appFolder,
+Result<std::string> replacePerson(const std::filesystem::path& userFolder,
                                   const std::string& oldRecordName, const Person& person);
 
 // Deletes Udaje.ini itself; a file that is already gone is no error.
-Result<void> deleteAllPersons(const std::filesystem::path& appFolder);
+Result<void> deleteAllPersons(const std::filesystem::path& userFolder);
 
 } // namespace tarvenik

@@ -19,8 +19,8 @@ DateTime nextOccurrence(DateTime day, int year, DateTime today) {
 
 } // namespace
 
-Result<RemindedPersons> loadRemindedPersons(const fs::path& appFolder) {
-    auto persons = readAllPersons(appFolder, kEditDefaultDate);
+Result<RemindedPersons> loadRemindedPersons(const fs::path& appFolder, const fs::path& userFolder) {
+    auto persons = readAllPersons(userFolder, kEditDefaultDate);
     if (!persons) {
         return persons.error();
     }

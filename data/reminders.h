@@ -25,9 +25,11 @@ struct RemindedPersons {
     bool nameDayFileFound = false;
 };
 
-// Every person of Udaje.ini with the name day of the first name (nameDayOfName). Without
-// Svatky.ini nobody has a name day, and nameDayFileFound says so.
-Result<RemindedPersons> loadRemindedPersons(const std::filesystem::path& appFolder);
+// Every person of Udaje.ini in `userFolder` with the name day of the first name
+// (nameDayOfName) from Svatky.ini in `appFolder`. Without Svatky.ini nobody has a name day,
+// and nameDayFileFound says so.
+Result<RemindedPersons> loadRemindedPersons(const std::filesystem::path& appFolder,
+                                            const std::filesystem::path& userFolder);
 
 enum class ReminderKind { Birthday, NameDay };
 

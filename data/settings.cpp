@@ -33,12 +33,12 @@ Result<void> writeInOrder(const fs::path& file, const KeyWrite (&writes)[N]) {
 
 } // namespace
 
-fs::path settingsPath(const fs::path& appFolder) {
-    return appFolder / kSettingsFileName;
+fs::path settingsPath(const fs::path& userFolder) {
+    return userFolder / kSettingsFileName;
 }
 
-Result<AppSettings> readSettings(const fs::path& appFolder) {
-    auto loaded = loadIni(settingsPath(appFolder));
+Result<AppSettings> readSettings(const fs::path& userFolder) {
+    auto loaded = loadIni(settingsPath(userFolder));
     if (!loaded) {
         return loaded.error();
     }
@@ -53,7 +53,7 @@ Result<AppSettings> readSettings(const fs::path& appFolder) {
     return s;
 }
 
-Result<void> saveSettings(const fs::path& appFolder, const AppSettings& s) {
+Result<void> saveSettings(const fs::path& userFolder, const AppSettings& s) {
     const KeyWrite writes[] = {
         {"Vypocet", "Partner", flag(s.Partner)},
         {"Pamatovat", "Pamatovat", flag(s.Pamatovat)},
@@ -62,7 +62,7 @@ Result<void> saveSettings(const fs::path& appFolder, const AppSettings& s) {
         {"Obrazek", "Pouzit", flag(s.Pouzit)},
         {"Obrazek", "Cesta", s.Cesta},
     };
-    return writeInOrder(settingsPath(appFolder), writes);
+    return writeInOrder(settingsPath(userFolder), writes);
 }
 
 std::string unableToWriteMessage(const fs::path& path) {
@@ -73,8 +73,9 @@ int opacityLevel(int stored) {
     return std::clamp(stored, 50, 255);
 }
 
-Result<RememberedSelection> readRememberedSelection(const fs::path& appFolder, bool loadedPartner) {
-    auto loaded = loadIni(settingsPath(appFolder));
+Result<RememberedSelection> readRememberedSelection(const fs::path& userFolder,
+                                                    bool loadedPartner) {
+    auto loaded = loadIni(settingsPath(userFolder));
     if (!loaded) {
         return loaded.error();
     }
@@ -85,26 +86,26 @@ Result<RememberedSelection> readRememberedSelection(const fs::path& appFolder, b
     return r;
 }
 
-Result<void> writeRememberedSelection(const fs::path& appFolder, const RememberedSelection& r) {
+Result<void> writeRememberedSelection(const fs::path& userFolder, const RememberedSelection& r) {
     const KeyWrite writes[] = {
         {"Pamatovat", "PartnerZAP", flag(r.PartnerZAP)},
         {"Pamatovat", "Uzivatel", r.Uzivatel},
         {"Pamatovat", "Partner", r.Partner},
     };
-    return writeInOrder(settingsPath(appFolder), writes);
+    return writeInOrder(settingsPath(userFolder), writes);
 }
 
-Result<bool> readRemindersAtStartup(const fs::path& appFolder) {
-    auto loaded = loadIni(settingsPath(appFolder));
+Result<bool> readRemindersAtStartup(const fs::path& userFolder) {
+    auto loaded = loadIni(settingsPath(userFolder));
     if (!loaded) {
         return loaded.error();
     }
     return loaded->readBool("Pripominky", "Pripominky", false);
 }
 
-Result<void> writeRemindersAtStartup(const fs::path& appFolder, bool on) {
+Result<void> writeRemindersAtStartup(const fs::path& userFolder, bool on) {
     const KeyWrite writes[] = {{"Pripominky", "Pripominky", flag(on)}};
-    return writeInOrder(settingsPath(appFolder), writes);
+    return writeInOrder(settingsPath(userFolder), writes);
 }
 
 std::string storedPicturePath(const std::string& chosen, const std::string& appFolder) {

@@ -2,6 +2,8 @@
 // The settings file Tarvenik.ini: the preferences the settings dialog writes and the
 // person selection the person dialog remembers. Reading gives every missing or malformed
 // key its default; writing goes key by key through the profile engine, each write atomic.
+// `userFolder` is the folder userFilesFolder (data/userfiles) chose for the file; a
+// background picture is still found from the application folder.
 
 #include "platform/result.h"
 
@@ -24,15 +26,15 @@ struct AppSettings {
     bool operator==(const AppSettings&) const = default;
 };
 
-std::filesystem::path settingsPath(const std::filesystem::path& appFolder);
+std::filesystem::path settingsPath(const std::filesystem::path& userFolder);
 
 // A missing file gives all defaults; only a file that exists and cannot be read fails.
-Result<AppSettings> readSettings(const std::filesystem::path& appFolder);
+Result<AppSettings> readSettings(const std::filesystem::path& userFolder);
 
 // Writes Vypocet/Partner, Pamatovat/Pamatovat, Vypocet/Pruhlednost,
 // Vypocet/Pruhlednost_value, Obrazek/Pouzit, Obrazek/Cesta in this order. The first write
 // that fails stops the save; the keys before it stay written.
-Result<void> saveSettings(const std::filesystem::path& appFolder, const AppSettings& settings);
+Result<void> saveSettings(const std::filesystem::path& userFolder, const AppSettings& settings);
 
 // "Unable to write to <path>", the report of a failed save.
 std::string unableToWriteMessage(const std::filesystem::path& path);
@@ -50,16 +52,16 @@ struct RememberedSelection {
 };
 
 // PartnerZAP defaults to the loaded Vypocet/Partner, the two names to empty texts.
-Result<RememberedSelection> readRememberedSelection(const std::filesystem::path& appFolder,
+Result<RememberedSelection> readRememberedSelection(const std::filesystem::path& userFolder,
                                                     bool loadedPartner);
 // Writes PartnerZAP, Uzivatel, Partner in this order, stopping at the first failure.
-Result<void> writeRememberedSelection(const std::filesystem::path& appFolder,
+Result<void> writeRememberedSelection(const std::filesystem::path& userFolder,
                                       const RememberedSelection& selection);
 
 // [Pripominky] Pripominky: the reminder window opens at start-up when someone's birthday or
 // name day is today. Off by default, so that start-up stays as it was.
-Result<bool> readRemindersAtStartup(const std::filesystem::path& appFolder);
-Result<void> writeRemindersAtStartup(const std::filesystem::path& appFolder, bool on);
+Result<bool> readRemindersAtStartup(const std::filesystem::path& userFolder);
+Result<void> writeRemindersAtStartup(const std::filesystem::path& userFolder, bool on);
 
 // The path as stored in Cesta: without the application folder's prefix when the file lies
 // inside it (compared letter for letter, case included), otherwise unchanged.

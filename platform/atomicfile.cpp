@@ -218,4 +218,10 @@ Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes,
     return {};
 }
 
+bool isWritableFolder(const fs::path& folder) {
+    std::error_code ec;
+    // access() asks the kernel, so read-only mounts and ACLs count as well as the mode bits.
+    return fs::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 } // namespace tarvenik

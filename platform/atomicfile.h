@@ -35,4 +35,7 @@ Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view
 Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                              const std::function<void()>& beforeRename);
 
+// True when `folder` is an existing folder in which this process may create files.
+bool isWritableFolder(const std::filesystem::path& folder);
+
 } // namespace tarvenik

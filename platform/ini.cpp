@@ -243,6 +243,14 @@ Result<IniDocument> loadIni(const fs::path& path) {
 }
 
 Result<void> saveIni(const fs::path& path, const IniDocument& doc) {
+    // A per-user folder exists only once something was stored in it.
+    std::error_code ec;
+    if (const fs::path folder = path.parent_path(); !folder.empty()) {
+        fs::create_directories(folder, ec);
+    }
+    if (ec) {
+        return Error{path.string(), ec.message()};
+    }
     return writeFileAtomic(path, doc.toBytes());
 }
 

@@ -60,7 +60,7 @@ bool equalsCaseBlind(std::string_view a, std::string_view b);
 
 // A missing file reads as an empty document; any other failure to read is an error.
 Result<IniDocument> loadIni(const std::filesystem::path& path);
-// Atomic: the old file stays whole if the write fails.
+// Atomic: the old file stays whole if the write fails. A missing folder is created first.
 Result<void> saveIni(const std::filesystem::path& path, const IniDocument& doc);
 // One key written through to the file, like the system's profile API: read, change, save.
 Result<void> writeIniValue(const std::filesystem::path& path, std::string_view section,

@@ -23,10 +23,10 @@ void addProblem(std::vector<ReportProblem>& problems, ReportProblemKind kind, co
     }
 }
 
-ReportPerson loadPerson(const std::filesystem::path& appFolder, const std::string& record,
+ReportPerson loadPerson(const std::filesystem::path& userFolder, const std::string& record,
                         std::vector<ReportProblem>& problems) {
     ReportPerson p;
-    auto read = readPerson(appFolder, record, kDefaultBirthDate);
+    auto read = readPerson(userFolder, record, kDefaultBirthDate);
     if (read) {
         p.person = std::move(read).value();
     } else {
@@ -67,14 +67,16 @@ BirthData ReportPerson::birth() const {
     return b;
 }
 
-LoadedPeople loadReportPeople(const std::filesystem::path& appFolder, const std::string& userRecord,
+LoadedPeople loadReportPeople(const std::filesystem::path& appFolder,
+                              const std::filesystem::path& userFolder,
+                              const std::string& userRecord,
                               const std::optional<std::string>& partnerRecord, int outlookYear) {
     LoadedPeople loaded;
     ReportPeople& people = loaded.people;
     people.hasPartner = partnerRecord.has_value();
-    people.user = loadPerson(appFolder, userRecord, loaded.problems);
+    people.user = loadPerson(userFolder, userRecord, loaded.problems);
     if (partnerRecord) {
-        people.partner = loadPerson(appFolder, *partnerRecord, loaded.problems);
+        people.partner = loadPerson(userFolder, *partnerRecord, loaded.problems);
     }
     const auto days = nameDayOfName(appFolder, people.user.person.firstName,
                                     people.hasPartner ? people.partner.person.firstName : "");

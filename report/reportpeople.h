@@ -56,11 +56,13 @@ struct LoadedPeople {
     std::vector<ReportProblem> problems; // in the order they arose, each reported once
 };
 
-// nastav_promene: both persons from Udaje.ini (a record that is missing, or a file that
-// cannot be read, gives the defaults: empty names, 1.2.1980, 00:00, sex -1), their name days
-// over one reading of Svatky.ini and their numerology numbers for `outlookYear`. Without a
-// partner record the partner stays empty.
-LoadedPeople loadReportPeople(const std::filesystem::path& appFolder, const std::string& userRecord,
+// nastav_promene: both persons from Udaje.ini in `userFolder` (a record that is missing, or a
+// file that cannot be read, gives the defaults: empty names, 1.2.1980, 00:00, sex -1), their
+// name days over one reading of Svatky.ini in `appFolder` and their numerology numbers for
+// `outlookYear`. Without a partner record the partner stays empty.
+LoadedPeople loadReportPeople(const std::filesystem::path& appFolder,
+                              const std::filesystem::path& userFolder,
+                              const std::string& userRecord,
                               const std::optional<std::string>& partnerRecord, int outlookYear);
 
 // The name records of the user and, with a partner, the partner (nameRecordOf); a record

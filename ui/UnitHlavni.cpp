@@ -3,6 +3,7 @@
 #include "data/namedays.h"
 #include "data/personexchange.h"
 #include "data/persons.h"
+#include "data/userfiles.h"
 #include "platform/DateTime.h"
 #include "platform/picture.h"
 #include "ui/Dialogs.h"
@@ -38,6 +39,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedLayout>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -80,6 +82,11 @@ QString folderOf(const QString& given) {
     return folder;
 }
 
+QString userFolderFor(const QString& appFolder) {
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return fromPath(userFilesFolder(toPath(appFolder), toPath(perUser)));
+}
+
 } // namespace
 
 QString todayPanelText(const QDate& today) {
@@ -92,7 +99,8 @@ QString todayPanelText(const QDate& today) {
 }
 
 TFrmHlavni::TFrmHlavni(const QString& appFolder, Clock clock, QWidget* parent)
-    : QMainWindow(parent), m_appFolder(folderOf(appFolder)), m_clock(std::move(clock)) {
+    : QMainWindow(parent), m_appFolder(folderOf(appFolder)),
+      m_userFolder(userFolderFor(m_appFolder)), m_clock(std::move(clock)) {
     setObjectName(QStringLiteral("FrmHlavni"));
     setWindowTitle(QStringLiteral("Tarvenik"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -313,7 +321,7 @@ QDateTime TFrmHlavni::now() const {
 }
 
 void TFrmHlavni::NacteniNastaveni() {
-    auto loaded = readSettings(toPath(m_appFolder));
+    auto loaded = readSettings(toPath(m_userFolder));
     if (loaded) {
         m_settings = *loaded;
     } else {
@@ -412,13 +420,14 @@ void TFrmHlavni::runDialog(QDialog* dialog) {
 
 QDialog* TFrmHlavni::createUdaje() {
     return new TFrmUdaje(
-        this, m_appFolder, [this]() -> const AppSettings& { return m_settings; },
+        this, m_userFolder, [this]() -> const AppSettings& { return m_settings; },
         [this] { return now(); });
 }
 QDialog* TFrmHlavni::createVypis(QDialog* udaje) {
     const auto* choice = static_cast<TFrmUdaje*>(udaje);
-    return new TFrmVypis(this, m_appFolder, choice->userRecordName(), choice->partnerRecordName(),
-                         choice->partnerChosen(), [this] { return now(); });
+    return new TFrmVypis(this, m_appFolder, m_userFolder, choice->userRecordName(),
+                         choice->partnerRecordName(), choice->partnerChosen(),
+                         [this] { return now(); });
 }
 QDialog* TFrmHlavni::createJmena() {
     return new TFrmJmena(this, m_appFolder);
@@ -442,7 +451,7 @@ QDialog* TFrmHlavni::createOProgramu() {
     return new TFrmOProgramu(this);
 }
 TFrmPripominky* TFrmHlavni::createPripominky() {
-    return new TFrmPripominky(this, m_appFolder, now().date());
+    return new TFrmPripominky(this, m_appFolder, m_userFolder, now().date());
 }
 
 void TFrmHlavni::BtnVypocetClick() {
@@ -492,7 +501,7 @@ void TFrmHlavni::Pripominky1Click() {
 }
 
 void TFrmHlavni::PripominkyPriSpusteni() {
-    const auto on = readRemindersAtStartup(toPath(m_appFolder));
+    const auto on = readRemindersAtStartup(toPath(m_userFolder));
     if (!on || !*on) {
         return; // a settings file that cannot be read was reported when it was loaded
     }
@@ -508,7 +517,7 @@ void TFrmHlavni::ImportVCard1Click() {
     if (file.isEmpty()) {
         return;
     }
-    const auto imported = importPersons(toPath(m_appFolder), toPath(file), toDateTime(now()));
+    const auto imported = importPersons(toPath(m_userFolder), toPath(file), toDateTime(now()));
     if (!imported) {
         Dialogs::current().fileError(
             this, imported.error(), FileAccess::Update,
@@ -522,7 +531,7 @@ void TFrmHlavni::ImportVCard1Click() {
 }
 
 void TFrmHlavni::ExportVCard1Click() {
-    const auto names = listPersons(toPath(m_appFolder));
+    const auto names = listPersons(toPath(m_userFolder));
     if (!names) {
         Dialogs::current().fileError(this, names.error());
         return;
@@ -538,7 +547,7 @@ void TFrmHlavni::ExportVCard1Click() {
     if (file.isEmpty()) {
         return;
     }
-    const auto written = exportPersons(toPath(m_appFolder), toPath(file));
+    const auto written = exportPersons(toPath(m_userFolder), toPath(file));
     if (!written) {
         Dialogs::current().fileError(this, written.error(), FileAccess::Update,
                                      QStringLiteral("Osoby nelze uložit."));

@@ -1,8 +1,9 @@
 #pragma once
 // TFrmHlavni, the main window: the only window while the program is idle.
 //
-// Data flow: at creation it takes the application folder, asks data/namedays for today's
-// holders and data/settings for the settings (NacteniNastaveni), and applies them: the
+// Data flow: at creation it takes the application folder and has data/userfiles choose the
+// folder of the person and settings files; it asks data/namedays for today's holders and
+// data/settings for the settings (NacteniNastaveni), and applies them: the
 // background picture (decoded by platform/picture), the window's opacity. Its buttons and
 // menus open every other window through one function each; the settings dialog acts back
 // on it through SettingsTarget. Only this window reads the clock.
@@ -43,6 +44,9 @@ public:
 
     // With a trailing '/'.
     const QString& appFolder() const override { return m_appFolder; }
+    // Where Udaje.ini and Tarvenik.ini live: the application folder, or for a system
+    // install the user's data folder.
+    const QString& userFolder() const override { return m_userFolder; }
     const AppSettings& settings() const override { return m_settings; }
     QString panelText(int panel) const;
 
@@ -153,6 +157,7 @@ private:
     bool applyPicture(const QString& cesta, PictureReport report);
 
     QString m_appFolder;
+    QString m_userFolder;
     Clock m_clock;
     AppSettings m_settings;
     QString m_nameDays;

@@ -158,7 +158,7 @@ AppSettings TFrmNastaveni::values() const {
 }
 
 bool TFrmNastaveni::save() {
-    const auto folder = toPath(m_target.appFolder());
+    const auto folder = toPath(m_target.userFolder());
     const auto saved = saveSettings(folder, values());
     if (!saved) {
         Dialogs::current().fileError(this, saved.error(), FileAccess::Write,

@@ -24,8 +24,11 @@ class SettingsTarget {
 public:
     virtual ~SettingsTarget() = default;
 
-    // The application folder, with a trailing '/'.
+    // The application folder, with a trailing '/': a background picture's path is stored
+    // relative to it.
     virtual const QString& appFolder() const = 0;
+    // The folder of Tarvenik.ini.
+    virtual const QString& userFolder() const = 0;
     // Reads Tarvenik.ini again and applies it; settings() then holds what was read.
     virtual void NacteniNastaveni() = 0;
     virtual const AppSettings& settings() const = 0;

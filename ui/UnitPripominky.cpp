@@ -17,21 +17,21 @@
 
 namespace tarvenik {
 
-TFrmPripominky::TFrmPripominky(QWidget* parent, const QString& appFolder, QDate today)
-    : QDialog(parent), m_appFolder(appFolder),
+TFrmPripominky::TFrmPripominky(QWidget* parent, const QString& appFolder, const QString& userFolder,
+                               QDate today)
+    : QDialog(parent), m_appFolder(appFolder), m_userFolder(userFolder),
       m_today(*DateTime::fromDate(today.year(), today.month(), today.day())) {
     setObjectName(QStringLiteral("FrmPripominky"));
     setWindowTitle(QStringLiteral("Tarvenik :: Připomínky"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     buildControls();
 
-    const std::filesystem::path folder = toPath(m_appFolder);
-    if (auto loaded = loadRemindedPersons(folder)) {
+    if (auto loaded = loadRemindedPersons(toPath(m_appFolder), toPath(m_userFolder))) {
         m_persons = std::move(loaded).value();
     } else {
         Dialogs::current().fileError(this, loaded.error());
     }
-    if (const auto on = readRemindersAtStartup(folder)) {
+    if (const auto on = readRemindersAtStartup(toPath(m_userFolder))) {
         ChkBoxPriSpusteni->setChecked(*on);
     } else {
         Dialogs::current().fileError(this, on.error());
@@ -124,7 +124,7 @@ void TFrmPripominky::SpinDnyChange() {
 
 void TFrmPripominky::ChkBoxPriSpusteniClick() {
     const auto written =
-        writeRemindersAtStartup(toPath(m_appFolder), ChkBoxPriSpusteni->isChecked());
+        writeRemindersAtStartup(toPath(m_userFolder), ChkBoxPriSpusteni->isChecked());
     if (!written) {
         Dialogs::current().fileError(this, written.error(), FileAccess::Write);
         const QSignalBlocker quiet(ChkBoxPriSpusteni);

@@ -45,9 +45,9 @@ void sortCzech(QStringList& names) {
     });
 }
 
-TFrmUdaje::TFrmUdaje(QWidget* parent, const QString& appFolder, SettingsSource settings,
+TFrmUdaje::TFrmUdaje(QWidget* parent, const QString& userFolder, SettingsSource settings,
                      Clock clock)
-    : QDialog(parent), m_appFolder(appFolder), m_settings(std::move(settings)),
+    : QDialog(parent), m_userFolder(userFolder), m_settings(std::move(settings)),
       m_clock(std::move(clock)) {
     setObjectName(QStringLiteral("FrmUdaje"));
     setWindowTitle(QStringLiteral("Tarvenik :: Nastavení výpočtu"));
@@ -133,7 +133,7 @@ bool TFrmUdaje::partnerChosen() const {
 
 void TFrmUdaje::refreshLists() {
     m_names.clear();
-    const auto names = listPersons(toPath(m_appFolder));
+    const auto names = listPersons(toPath(m_userFolder));
     if (names) {
         for (const std::string& n : *names) {
             m_names.push_back(toQ(n));
@@ -153,7 +153,7 @@ void TFrmUdaje::NactiPamatovat() {
     const AppSettings& loaded = m_settings();
     RememberedSelection remembered{loaded.Partner, {}, {}};
     if (loaded.Pamatovat) {
-        const auto read = readRememberedSelection(toPath(m_appFolder), loaded.Partner);
+        const auto read = readRememberedSelection(toPath(m_userFolder), loaded.Partner);
         if (read) {
             remembered = *read;
         } else {
@@ -182,7 +182,7 @@ void TFrmUdaje::BtnOKClick() {
     if (m_settings().Pamatovat) {
         const RememberedSelection chosen{ChkBoxPartner->isChecked(), fromQ(userRecordName()),
                                          fromQ(partnerRecordName())};
-        const auto written = writeRememberedSelection(toPath(m_appFolder), chosen);
+        const auto written = writeRememberedSelection(toPath(m_userFolder), chosen);
         if (!written) {
             Dialogs::current().fileError(this, written.error(), FileAccess::Write);
         }
@@ -200,7 +200,7 @@ void TFrmUdaje::BtnPridatClick() {
     TFrmPridat form(this, TFrmPridat::Mode::Add, m_clock());
     form.setStoredRecords(toStd(m_names));
     if (form.exec() == QDialog::Accepted) {
-        if (const auto written = writePerson(toPath(m_appFolder), form.person()); !written) {
+        if (const auto written = writePerson(toPath(m_userFolder), form.person()); !written) {
             Dialogs::current().fileError(this, written.error(), FileAccess::Write);
         }
         refreshLists();
@@ -212,7 +212,7 @@ void TFrmUdaje::BtnUpravitClick() {
     TFrmCoCo chooser(this, m_names, QString::fromUtf8(kAskEdit), QStringLiteral("Upravit..."));
     if (chooser.exec() == QDialog::Accepted) {
         const std::string old = fromQ(chooser.chosen());
-        const auto stored = readPerson(toPath(m_appFolder), old, kEditDefaultDate);
+        const auto stored = readPerson(toPath(m_userFolder), old, kEditDefaultDate);
         TFrmPridat form(this, TFrmPridat::Mode::Edit, m_clock());
         form.setStoredRecords(toStd(m_names), old);
         if (stored) {
@@ -221,7 +221,7 @@ void TFrmUdaje::BtnUpravitClick() {
             Dialogs::current().fileError(this, stored.error());
         }
         if (form.exec() == QDialog::Accepted) {
-            const auto written = replacePerson(toPath(m_appFolder), old, form.person());
+            const auto written = replacePerson(toPath(m_userFolder), old, form.person());
             if (!written) {
                 Dialogs::current().fileError(this, written.error(), FileAccess::Write);
             }
@@ -238,8 +238,8 @@ void TFrmUdaje::BtnSmazatClick() {
     if (chooser.exec() == QDialog::Accepted) {
         const QString chosen = chooser.chosen();
         const auto result = chooser.ComBoxUdaje->currentIndex() == 0
-                                ? deleteAllPersons(toPath(m_appFolder))
-                                : erasePerson(toPath(m_appFolder), fromQ(chosen));
+                                ? deleteAllPersons(toPath(m_userFolder))
+                                : erasePerson(toPath(m_userFolder), fromQ(chosen));
         if (!result) {
             Dialogs::current().fileError(this, result.error(), FileAccess::Write);
         }

@@ -30,9 +30,10 @@ public:
     using SettingsSource = std::function<const AppSettings&()>;
     using Clock = std::function<QDateTime()>;
 
-    // `settings` gives the main window's loaded settings at the moment of asking, so the
-    // confirmation sees a reload that happened after this dialog was created.
-    TFrmUdaje(QWidget* parent, const QString& appFolder, SettingsSource settings, Clock clock);
+    // `userFolder` holds Udaje.ini and Tarvenik.ini. `settings` gives the main window's
+    // loaded settings at the moment of asking, so the confirmation sees a reload that
+    // happened after this dialog was created.
+    TFrmUdaje(QWidget* parent, const QString& userFolder, SettingsSource settings, Clock clock);
 
     QString userRecordName() const;
     QString partnerRecordName() const;
@@ -60,7 +61,7 @@ private:
     void buildControls();
     void refreshLists();
     QStringList m_names;
-    QString m_appFolder;
+    QString m_userFolder;
     SettingsSource m_settings;
     Clock m_clock;
 };

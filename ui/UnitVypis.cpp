@@ -47,11 +47,11 @@ int biorhythmListingWidth() {
 
 } // namespace
 
-TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
-                     const QString& partnerRecord, bool partner, Clock clock,
-                     std::chrono::milliseconds waitPause)
-    : QDialog(parent), m_appFolder(appFolder), m_clock(std::move(clock)), m_userRecord(userRecord),
-      m_partnerRecord(partnerRecord) {
+TFrmVypis::TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userFolder,
+                     const QString& userRecord, const QString& partnerRecord, bool partner,
+                     Clock clock, std::chrono::milliseconds waitPause)
+    : QDialog(parent), m_appFolder(appFolder), m_userFolder(userFolder), m_clock(std::move(clock)),
+      m_userRecord(userRecord), m_partnerRecord(partnerRecord) {
     m_people.hasPartner = partner;
     // The wait window is seen while the report is computed.
     TFrmCekejte wait;
@@ -221,7 +221,7 @@ void TFrmVypis::nastav_promene() {
     GrpBoxPartner->setVisible(m_people.hasPartner);
 
     LoadedPeople loaded = loadReportPeople(
-        toPath(m_appFolder), fromQ(m_userRecord),
+        toPath(m_appFolder), toPath(m_userFolder), fromQ(m_userRecord),
         m_people.hasPartner ? std::optional(fromQ(m_partnerRecord)) : std::nullopt, m_outlookYear);
     m_people = std::move(loaded.people);
     reportProblems(loaded.problems);

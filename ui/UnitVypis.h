@@ -53,9 +53,10 @@ public:
     // How long the wait window stays at least, so that it is seen; tests pass zero.
     static constexpr std::chrono::milliseconds kWaitPause{333};
 
-    TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userRecord,
-              const QString& partnerRecord, bool partner, Clock clock = {},
-              std::chrono::milliseconds waitPause = kWaitPause);
+    // The texts come from `appFolder`, the two persons from Udaje.ini in `userFolder`.
+    TFrmVypis(QWidget* parent, const QString& appFolder, const QString& userFolder,
+              const QString& userRecord, const QString& partnerRecord, bool partner,
+              Clock clock = {}, std::chrono::milliseconds waitPause = kWaitPause);
     ~TFrmVypis() override;
 
     const ReportPerson& user() const { return m_people.user; }
@@ -184,6 +185,7 @@ private:
     QDateTime now() const;
 
     QString m_appFolder;
+    QString m_userFolder;
     Clock m_clock;
     ReportPeople m_people;
     QString m_userRecord, m_partnerRecord;

@@ -158,8 +158,8 @@ TEST(Persons, FailedWriteIsAnErrorNotASuccess) {
     std::filesystem::create_directory(dir / "Udaje.ini"); // a folder where the file should be
     EXPECT_FALSE(writePerson(dir.path(), person("Eva", "Malá", date(1980, 1, 1))));
     EXPECT_FALSE(listPersons(dir.path()));
-    const auto missing = dir / "no-such-folder";
-    const auto result = writePerson(missing, person("Eva", "Malá", date(1980, 1, 1)));
+    dir.write("blocked", "");
+    const auto result = writePerson(dir / "blocked", person("Eva", "Malá", date(1980, 1, 1)));
     ASSERT_FALSE(result);
     EXPECT_NE(result.error().text().find("Udaje.ini"), std::string::npos);
 }

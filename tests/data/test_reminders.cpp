@@ -98,15 +98,17 @@ TEST(Reminders, CzechCountForms) {
 }
 
 TEST(Reminders, NameDaysFromTheCalendarFoundAndNot) {
-    TempFolder dir;
-    dir.write("Udaje.ini",
+    TempFolder dir; // the program's folder, with the user's files in a folder of their own
+    const auto home = dir / "home";
+    std::filesystem::create_directory(home);
+    dir.write("home/Udaje.ini",
               encode1250("[Nováková Šárka 5.3.1975 07:05]\r\nJmeno=Šárka\r\nPrijmeni=Nováková\r\n"
                          "Datum=5.3.1975\r\nPresnyCas=1\r\nCas=7:05:00\r\nPohlavi=1\r\n"
                          "[Mráz Xaver 1.4.1960 00:00]\r\nJmeno=Xaver\r\nPrijmeni=Mráz\r\n"
                          "Datum=1.4.1960\r\n"
                          "[Dvořák Šárka 2.2.2002 00:00]\r\nJmeno=šárka\r\nPrijmeni=Dvořák\r\n"
                          "Datum=2.2.2002\r\n"));
-    const auto withoutCalendar = loadRemindedPersons(dir.path());
+    const auto withoutCalendar = loadRemindedPersons(dir.path(), home);
     ASSERT_TRUE(withoutCalendar);
     EXPECT_FALSE(withoutCalendar->nameDayFileFound);
     ASSERT_EQ(withoutCalendar->persons.size(), 3U);
@@ -116,7 +118,7 @@ TEST(Reminders, NameDaysFromTheCalendarFoundAndNot) {
 
     dir.write("Svatky.ini", encode1250("[Svátky]\r\n7.1.=Vilma\r\n21.10.=Brigita\r\n"
                                        "22.10.=Šárka\r\n1.4.=Hugo\r\n"));
-    const auto loaded = loadRemindedPersons(dir.path());
+    const auto loaded = loadRemindedPersons(dir.path(), home);
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(loaded->nameDayFileFound);
     ASSERT_EQ(loaded->persons.size(), 3U);
@@ -131,7 +133,7 @@ TEST(Reminders, NameDaysFromTheCalendarFoundAndNot) {
 
 TEST(Reminders, NoPersonFileMeansNoReminders) {
     TempFolder dir;
-    const auto loaded = loadRemindedPersons(dir.path());
+    const auto loaded = loadRemindedPersons(dir.path(), dir.path());
     ASSERT_TRUE(loaded);
     EXPECT_TRUE(loaded->persons.empty());
     EXPECT_TRUE(upcomingDays(loaded->persons, date(2026, 1, 1), kReminderDaysMax).empty());

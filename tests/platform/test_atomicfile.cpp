@@ -184,3 +184,24 @@ TEST(SystemErrors, CommonOnesInCzechTheRestInTheSystemsWords) {
     }
     EXPECT_EQ(systemError("/a/b", ENOSPC).text(), "/a/b: na disku není volné místo");
 }
+
+TEST(AtomicFile, WritableFolderIsAFolderThisProcessMayCreateFilesIn) {
+    TempFolder dir;
+    dir.write("file", "");
+    std::filesystem::create_directory(dir / "locked");
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms(0555));
+    EXPECT_TRUE(isWritableFolder(dir.path()));
+    EXPECT_FALSE(isWritableFolder(dir / "missing"));
+    EXPECT_FALSE(isWritableFolder(dir / "file"));
+    // The superuser may write anywhere the mount allows; an ordinary user may not.
+    EXPECT_EQ(isWritableFolder(dir / "locked"), ::geteuid() == 0);
+    if (::geteuid() == 0) {
+        std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+        EXPECT_TRUE(test::passesWithin(5, [&dir] {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) { // nobody
+                return false;
+            }
+            return isWritableFolder(dir.path()) && !isWritableFolder(dir / "locked");
+        }));
+    }
+}

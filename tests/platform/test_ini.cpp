@@ -168,7 +168,18 @@ TEST(IniFile, MissingFileIsEmptyAndFirstWriteCreatesIt) {
 
 TEST(IniFile, FailedWriteIsReportedWithThePath) {
     TempFolder dir;
-    const auto result = writeIniValue(dir / "missing-folder" / "T.ini", "S", "k", "v");
+    dir.write("blocked", "a file where the folder should be");
+    const auto result = writeIniValue(dir / "blocked" / "T.ini", "S", "k", "v");
     ASSERT_FALSE(result);
-    EXPECT_NE(result.error().where.find("missing-folder"), std::string::npos);
+    EXPECT_NE(result.error().where.find("blocked"), std::string::npos);
+    EXPECT_EQ(dir.read("blocked"), "a file where the folder should be");
+}
+
+TEST(IniFile, FirstWriteCreatesTheMissingFolders) {
+    TempFolder dir;
+    const auto file = dir / "share" / "Tarvenik" / "T.ini";
+    EXPECT_EQ(loadIni(file)->toBytes(), ""); // reading leaves the folder missing
+    EXPECT_FALSE(std::filesystem::exists(file.parent_path()));
+    ASSERT_TRUE(writeIniValue(file, "S", "k", "v"));
+    EXPECT_EQ(dir.read("share/Tarvenik/T.ini"), "[S]\r\nk=v\r\n");
 }

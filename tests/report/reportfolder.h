@@ -1,6 +1,7 @@
 #pragma once
-// A scratch application folder for the report's tests: persons, a calendar, names letter
-// files and horoscope texts, written the way the program stores them.
+// A scratch application folder for the report's tests: a calendar, names letter files and
+// horoscope texts, and the persons in a user folder of their own, written the way the
+// program stores them.
 
 #include "data/names.h"
 #include "data/persons.h"
@@ -34,6 +35,8 @@ struct ReportFolder {
     TempFolder dir;
 
     const std::filesystem::path& path() const { return dir.path(); }
+    // The folder of the person file, apart from the texts as in a system install.
+    std::filesystem::path userPath() const { return dir / "home"; }
 
     // A Windows-1250 text file under the folder, its folders created.
     void text(const std::filesystem::path& relative, const std::string& utf8) const {
@@ -52,7 +55,7 @@ struct ReportFolder {
         ASSERT_TRUE(writeRtfFile(file, doc));
     }
     std::string person(const Person& p) const {
-        const auto name = writePerson(dir.path(), p);
+        const auto name = writePerson(userPath(), p);
         EXPECT_TRUE(name);
         return name ? *name : std::string();
     }

@@ -29,7 +29,7 @@ struct Fixture {
         app.rtf(kHoroscopes / "Informace" / u8("Cikánský.rtf"), {"O cikánském horoskopu"});
         const auto jan = app.person(person("Jan", "Novák", 1975, 3, 5, 0));
         const auto eva = app.person(person("Eva", "Malá", 1980, 1, 1, 1));
-        people = loadReportPeople(app.path(), jan, eva, 2026).people;
+        people = loadReportPeople(app.path(), app.userPath(), jan, eva, 2026).people;
         signs = computeHoroscopes(people, *DateTime::fromDate(2026, 12, 8)).signs;
     }
 

@@ -18,7 +18,7 @@ TEST(ReportPeople, LoadsBothPersonsWithNameDaysAndNumbers) {
     app.text("Svatky.ini", kCalendar);
     const auto jan = app.person(person("Miroslav", "Novák", 1975, 3, 5, 0, true, 7, 5));
     const auto eva = app.person(person("Eva", "Malá", 1980, 1, 1, 1));
-    const LoadedPeople loaded = loadReportPeople(app.path(), jan, eva, 2026);
+    const LoadedPeople loaded = loadReportPeople(app.path(), app.userPath(), jan, eva, 2026);
     EXPECT_TRUE(loaded.problems.empty());
     const ReportPeople& p = loaded.people;
     EXPECT_TRUE(p.hasPartner);
@@ -39,7 +39,8 @@ TEST(ReportPeople, WithoutPartnerRecordThePartnerStaysEmpty) {
     ReportFolder app;
     app.text("Svatky.ini", kCalendar);
     const auto adam = app.person(person("Adam", "Novák", 1975, 3, 5, 0));
-    const LoadedPeople loaded = loadReportPeople(app.path(), adam, std::nullopt, 2026);
+    const LoadedPeople loaded =
+        loadReportPeople(app.path(), app.userPath(), adam, std::nullopt, 2026);
     EXPECT_FALSE(loaded.people.hasPartner);
     EXPECT_TRUE(loaded.people.user.hasNameDay);
     EXPECT_FALSE(loaded.people.partner.hasNameDay);
@@ -51,7 +52,8 @@ TEST(ReportPeople, MissingRecordReadsAsDefaultsAndLongNamesAreCut) {
     app.text("Svatky.ini", kCalendar);
     const std::string longName = "Maximiliánaaaaaaaaaaaaaaaaaaaaaaaaa"; // 35 characters
     const auto record = app.person(person(longName.c_str(), "Nová", 1990, 5, 5, 1));
-    const LoadedPeople loaded = loadReportPeople(app.path(), record, "Nikdo 1.1.2000 00:00", 2026);
+    const LoadedPeople loaded =
+        loadReportPeople(app.path(), app.userPath(), record, "Nikdo 1.1.2000 00:00", 2026);
     EXPECT_TRUE(loaded.problems.empty()); // a missing record is no error
     EXPECT_EQ(loaded.people.user.person.firstName, cutChars(longName, 30));
     const Person& nobody = loaded.people.partner.person;
@@ -74,7 +76,7 @@ TEST(ReportPeople, ProblemsComeOnceEachAndInOrder) {
         {"person file unreadable",
          [](const ReportFolder& a) {
              a.text("Svatky.ini", kCalendar);
-             a.spoil("Udaje.ini");
+             a.spoil("home/Udaje.ini");
          },
          {ReportProblemKind::PersonFile}, // once, though both persons read it
          false},
@@ -83,7 +85,7 @@ TEST(ReportPeople, ProblemsComeOnceEachAndInOrder) {
         ReportFolder app;
         const auto jan = app.person(person("Jan", "Novák", 1975, 3, 5, 0));
         c.spoil(app);
-        const LoadedPeople loaded = loadReportPeople(app.path(), jan, jan, 2026);
+        const LoadedPeople loaded = loadReportPeople(app.path(), app.userPath(), jan, jan, 2026);
         std::vector<ReportProblemKind> kinds;
         for (const ReportProblem& p : loaded.problems) {
             kinds.push_back(p.kind);
@@ -103,7 +105,7 @@ TEST(ReportPeople, NameRecordsFallBackToTheSubstituteWithAProblemEach) {
     janRecord.kind = "mužské";
     ASSERT_TRUE(writeNameFile(nameFilePath(app.path(), "J"), {janRecord}));
 
-    ReportPeople people = loadReportPeople(app.path(), jan, aja, 2026).people;
+    ReportPeople people = loadReportPeople(app.path(), app.userPath(), jan, aja, 2026).people;
     auto problems = lookUpNameRecords(app.path(), people);
     EXPECT_EQ(people.user.record, janRecord);
     EXPECT_EQ(people.partner.record, substituteNameRecord("Ája"));
@@ -122,7 +124,7 @@ TEST(ReportPeople, NameRecordsFallBackToTheSubstituteWithAProblemEach) {
 TEST(ReportPeople, OutlookYearChangesOnlyThePersonalYear) {
     ReportFolder app;
     const auto jan = app.person(person("Jan", "Novák", 1975, 3, 5, 0));
-    ReportPeople people = loadReportPeople(app.path(), jan, jan, 2026).people;
+    ReportPeople people = loadReportPeople(app.path(), app.userPath(), jan, jan, 2026).people;
     NumerologyNumbers expected = people.user.numbers;
     EXPECT_EQ(expected.personalYear, 9);
     setOutlookYear(people, 2027);

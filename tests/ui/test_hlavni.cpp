@@ -67,6 +67,7 @@ private slots:
         QVERIFY(dialogs.calls.empty());
         QVERIFY(!std::filesystem::exists(dir / "Tarvenik.ini")); // reading never writes
         QVERIFY(w.appFolder().endsWith(QLatin1Char('/')));
+        QCOMPARE(w.userFolder(), w.appFolder()); // a portable copy keeps its files beside it
     }
 
     void statusPanels_data() {

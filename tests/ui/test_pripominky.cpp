@@ -66,7 +66,7 @@ private slots:
         TempFolder dir;
         writePersons(dir);
         DialogRecorder dialogs;
-        TFrmPripominky w(nullptr, fromPath(dir.path()), kToday);
+        TFrmPripominky w(nullptr, fromPath(dir.path()), fromPath(dir.path()), kToday);
         QCOMPARE(w.windowTitle(), QStringLiteral("Tarvenik :: Připomínky"));
         QCOMPARE(w.SpinDny->value(), 30);
         QCOMPARE(w.SpinDny->minimum(), 1);
@@ -99,7 +99,7 @@ private slots:
     void notesForNoRowsAndNoCalendar() {
         TempFolder dir;
         DialogRecorder dialogs;
-        TFrmPripominky w(nullptr, fromPath(dir.path()), kToday);
+        TFrmPripominky w(nullptr, fromPath(dir.path()), fromPath(dir.path()), kToday);
         QCOMPARE(w.GridPripominky->rowCount(), 0);
         QVERIFY(!w.hasToday());
         QCOMPARE(w.LblPoznamka->text(),
@@ -112,7 +112,7 @@ private slots:
         TempFolder dir;
         DialogRecorder dialogs;
         {
-            TFrmPripominky w(nullptr, fromPath(dir.path()), kToday);
+            TFrmPripominky w(nullptr, fromPath(dir.path()), fromPath(dir.path()), kToday);
             QCOMPARE(w.ChkBoxPriSpusteni->text(),
                      QStringLiteral("Zobrazit při spuštění, je-li dnes něčí den"));
             QVERIFY(!w.ChkBoxPriSpusteni->isChecked());
@@ -120,7 +120,7 @@ private slots:
             w.ChkBoxPriSpusteni->click();
         }
         QCOMPARE(dir.read("Tarvenik.ini"), std::string("[Pripominky]\r\nPripominky=1\r\n"));
-        TFrmPripominky again(nullptr, fromPath(dir.path()), kToday);
+        TFrmPripominky again(nullptr, fromPath(dir.path()), fromPath(dir.path()), kToday);
         QVERIFY(again.ChkBoxPriSpusteni->isChecked());
         again.ChkBoxPriSpusteni->click();
         QCOMPARE(dir.read("Tarvenik.ini"), std::string("[Pripominky]\r\nPripominky=0\r\n"));
@@ -130,7 +130,7 @@ private slots:
         TempFolder dir;
         DialogRecorder dialogs;
         std::filesystem::create_directory(dir / "Tarvenik.ini"); // a folder in the file's place
-        TFrmPripominky w(nullptr, fromPath(dir.path()), kToday);
+        TFrmPripominky w(nullptr, fromPath(dir.path()), fromPath(dir.path()), kToday);
         dialogs.calls.clear(); // reading a folder as the settings file fails already
         w.ChkBoxPriSpusteni->click();
         QCOMPARE(dialogs.calls.size(), 1U);

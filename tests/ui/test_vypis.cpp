@@ -76,14 +76,16 @@ struct Fixture {
     void addPerson(const char* first, const char* last, int y, int m, int d, int sex,
                    bool exact = false, int h = 0, int mi = 0) {
         Person p{first, last, *DateTime::fromDate(y, m, d), h, mi, exact, sex};
-        QVERIFY(writePerson(dir.path(), p));
+        QVERIFY(writePerson(userFolder(), p));
     }
+    // Apart from the texts, as in a system install.
+    std::filesystem::path userFolder() const { return dir / "home"; }
 
     std::unique_ptr<TFrmVypis> open(const char* user, const char* partner = nullptr) {
         return std::make_unique<TFrmVypis>(
-            nullptr, fromPath(dir.path()) + QLatin1Char('/'), QString::fromUtf8(user),
-            partner ? QString::fromUtf8(partner) : QString(), partner != nullptr,
-            [] { return kNow; }, std::chrono::milliseconds(0));
+            nullptr, fromPath(dir.path()) + QLatin1Char('/'), fromPath(userFolder()),
+            QString::fromUtf8(user), partner ? QString::fromUtf8(partner) : QString(),
+            partner != nullptr, [] { return kNow; }, std::chrono::milliseconds(0));
     }
 };
 
@@ -357,7 +359,7 @@ private slots:
 
     void unreadablePersonFileIsReportedAndReadsAsDefaults() {
         Fixture f;
-        std::filesystem::create_directory(f.dir / "Udaje.ini");
+        std::filesystem::create_directories(f.userFolder() / "Udaje.ini");
         auto v = f.open("Novák Jan 5.3.1975 00:00");
         const auto messages = f.dialogs.callsOf(QStringLiteral("message"));
         QVERIFY(!messages.empty());

@@ -40,8 +40,9 @@ private slots:
         DialogRecorder dialogs;
         int shown = 0;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            TFrmVypis report(nullptr, fromPath(dir.path()) + QLatin1Char('/'), names[i],
-                             names[(i + 1) % names.size()], true, {}, std::chrono::milliseconds(0));
+            const QString folder = fromPath(dir.path()) + QLatin1Char('/');
+            TFrmVypis report(nullptr, folder, folder, names[i], names[(i + 1) % names.size()], true,
+                             {}, std::chrono::milliseconds(0));
             for (QPushButton* b : report.findChildren<QPushButton*>()) {
                 if (!b->objectName().startsWith(QLatin1String("Btn")) || !b->isEnabled() ||
                     b == report.BtnNastaveni ||

@@ -143,7 +143,7 @@ int main(int argc, char* argv[]) {
         {"udaje.png",
          [](TFrmHlavni& m) {
              auto* d = new TFrmUdaje(
-                 &m, m.appFolder(), [&m]() -> const AppSettings& { return m.settings(); },
+                 &m, m.userFolder(), [&m]() -> const AppSettings& { return m.settings(); },
                  [] { return QDateTime(QDate(2026, 12, 8), QTime(14, 5)); });
              d->setAttribute(Qt::WA_DeleteOnClose);
              d->ComBoxUdaje->setCurrentIndex(1);
@@ -285,9 +285,9 @@ int main(int argc, char* argv[]) {
 
     // The report of a person and a partner, page by page.
     {
-        TFrmVypis report(&main, main.appFolder(), QStringLiteral("Novák Jan 5.3.1975 07:05"),
-                         QStringLiteral("Malá Eva 15.4.1990 00:00"), true,
-                         [moment] { return moment; });
+        TFrmVypis report(
+            &main, main.appFolder(), main.userFolder(), QStringLiteral("Novák Jan 5.3.1975 07:05"),
+            QStringLiteral("Malá Eva 15.4.1990 00:00"), true, [moment] { return moment; });
         report.show();
         const auto shoot = [&](const char* file, const std::function<void()>& action) {
             action();
@@ -378,7 +378,7 @@ int main(int argc, char* argv[]) {
         writeFile(remindDir.filePath(QStringLiteral("Svatky.ini")),
                   encode1250("[Svátky]\r\n8.12.=Květoslava\r\n24.12.=Adam a Eva\r\n"
                              "31.12.=Silvestr\r\n"));
-        TFrmPripominky reminders(&main, remindDir.path(), moment.date());
+        TFrmPripominky reminders(&main, remindDir.path(), remindDir.path(), moment.date());
         reminders.show();
         QApplication::processEvents();
         save(&reminders, "pripominky.png");
