@@ -17,6 +17,7 @@
 #include "data/personexchange.h"
 #include "data/persons.h"
 #include "data/reminders.h"
+#include "data/savedtext.h"
 #include "data/settings.h"
 #include "data/textlines.h"
 #include "data/userfiles.h"

@@ -12,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <cstring>
 
@@ -43,6 +44,15 @@ QString runFileDialog(QWidget* parent, const QString& caption, const QString& fo
     dialog.setFileMode(fileMode);
     dialog.setNameFilters(filters);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (mode == QFileDialog::AcceptSave) {
+        // A name typed without a suffix gets the one of the chosen filter, so that choosing
+        // "*.pdf" and typing "Beran" saves Beran.pdf.
+        const auto follow = [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(defaultSuffixOf(filter));
+        };
+        follow(filters.value(0));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -116,6 +126,15 @@ public:
 Dialogs* g_installed = nullptr;
 
 } // namespace
+
+QString defaultSuffixOf(const QString& filter) {
+    static const QRegularExpression details(QStringLiteral("\\(([^()]*)\\)$"));
+    static const QRegularExpression single(QStringLiteral("^\\*\\.(\\w+)$"));
+    const auto inParentheses = details.match(filter);
+    const QStringList patterns = (inParentheses.hasMatch() ? inParentheses.captured(1) : filter)
+                                     .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return patterns.size() == 1 ? single.match(patterns.front()).captured(1) : QString();
+}
 
 QImage imageOf(const Picture& picture) {
     QImage image(picture.width, picture.height, QImage::Format_RGBA8888);

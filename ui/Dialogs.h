@@ -21,6 +21,10 @@ struct Picture;
 // A decoded picture as Qt's image, for showing it.
 QImage imageOf(const Picture& picture);
 
+// The suffix a save dialog gives a name typed without one: "rtf" for "*.rtf (*.rtf)" and
+// for "*.rtf", the filter as the dialog shows it; none for a filter of several patterns.
+QString defaultSuffixOf(const QString& filter);
+
 enum class MessageIcon { None, Information, Warning, Error, Question };
 
 // What the program was doing with the file when it failed.

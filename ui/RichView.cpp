@@ -1,9 +1,16 @@
 #include "ui/RichView.h"
 
+#include "data/savedtext.h"
+#include "data/userfiles.h"
+#include "platform/atomicfile.h"
 #include "platform/rtfwriter.h"
+#include "ui/Dialogs.h"
 #include "ui/qtext.h"
 
+#include <QDir>
+#include <QPageSize>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -203,12 +210,60 @@ Result<void> RichView::save(const std::filesystem::path& path) const {
     return writeRtfFile(path, richDoc());
 }
 
+Result<void> RichView::savePdf(const std::filesystem::path& path, const QString& title) const {
+    // The printer writes its file as it goes; it writes into a scratch folder, and the
+    // finished file is then put in place like every other file the program writes.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        return Error{path.string(), fromQ(scratch.errorString())};
+    }
+    const QString printed = scratch.filePath(QStringLiteral("text.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFontEmbeddingEnabled(true);
+    printer.setCreator(QStringLiteral("Tarvenik"));
+    printer.setDocName(title);
+    print(printer);
+    const auto bytes = readFileBytes(toPath(printed));
+    if (!bytes || bytes->empty()) {
+        return Error{path.string(), "PDF se nepodařilo vytvořit"};
+    }
+    return writeFileAtomic(path, *bytes);
+}
+
 void RichView::print(QPrinter& printer) const {
     QTextEdit::print(&printer);
 }
 
 bool RichView::isEmpty() const {
     return document()->isEmpty();
+}
+
+QStringList shownTextFilters() {
+    return {QStringLiteral("*.rtf (*.rtf)"), QStringLiteral("*.pdf (*.pdf)")};
+}
+
+void saveShownText(QWidget* parent, const RichView& view, const QString& appFolder) {
+    if (view.isEmpty()) {
+        return;
+    }
+    // Where the person file goes, saved texts go first too: beside a portable copy, and in
+    // the home folder rather than a system install's folder that the user cannot write.
+    const QString start = fromPath(userFilesFolder(toPath(appFolder), toPath(QDir::homePath())));
+    const QString chosen = Dialogs::current().saveFile(parent, QStringLiteral("Uložit jako"), start,
+                                                       shownTextFilters());
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const SavedText target = savedTextOf(toPath(chosen));
+    const auto saved = target.format == SavedTextFormat::Pdf
+                           ? view.savePdf(target.path, parent->window()->windowTitle())
+                           : view.save(target.path);
+    if (!saved) {
+        Dialogs::current().fileError(parent, saved.error(), FileAccess::Write);
+    }
 }
 
 } // namespace tarvenik

@@ -5,8 +5,9 @@
 // it with the paragraph functions there and hands it to setRichDoc, which lays it into the
 // QTextEdit's document with block and character formats. richDoc() reads the shown content
 // back (with the user's edits where the view is editable); save() writes that through the
-// RTF writer and print() lays it out on a printer. Dialogs (save, print) stay with the
-// window: the view takes the chosen path or printer.
+// RTF writer, savePdf() through a PDF printer, and print() lays it out on a printer. The
+// print dialog stays with the window; saveShownText is the one "Uložit jako" every window
+// offers for its view.
 
 #include "platform/result.h"
 #include "platform/rich.h"
@@ -40,10 +41,22 @@ public:
 
     // Writes the content as an RTF file, all or nothing.
     Result<void> save(const std::filesystem::path& path) const;
+    // Writes the content as an A4 PDF file with its fonts embedded, all or nothing;
+    // `title` goes into the document's properties.
+    Result<void> savePdf(const std::filesystem::path& path, const QString& title) const;
     // Prints the content; the caller sets up the printer (job title, output file).
     void print(QPrinter& printer) const;
     // True when the view holds no text at all (not even an empty line break).
     bool isEmpty() const;
 };
+
+// The filters of every save dialog of a shown text: RTF, the default, then PDF.
+QStringList shownTextFilters();
+
+// "Uložit jako" for a window's text view: asks for a file, writes the content as RTF or,
+// for a ".pdf" name, as PDF, and reports a failure. The dialog starts in the application
+// folder, or in the home folder where a system install cannot be written. Nothing happens
+// while the view is empty.
+void saveShownText(QWidget* parent, const RichView& view, const QString& appFolder);
 
 } // namespace tarvenik

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateTimeEdit>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -333,20 +332,7 @@ void TFrmVypis::PageControl1Change() {
 }
 
 void TFrmVypis::Ulozit1Click() {
-    if (RichEdit1->isEmpty()) {
-        return;
-    }
-    QString path = Dialogs::current().saveFile(this, QStringLiteral("Uložit jako"), m_appFolder,
-                                               {QStringLiteral("*.rtf (*.rtf)")});
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".rtf");
-    }
-    if (const auto saved = RichEdit1->save(toPath(path)); !saved) {
-        Dialogs::current().fileError(this, saved.error(), FileAccess::Write);
-    }
+    saveShownText(this, *RichEdit1, m_appFolder);
 }
 
 void TFrmVypis::Tisk1Click() {

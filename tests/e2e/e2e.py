@@ -186,12 +186,17 @@ def show_sun_sign(ui, report):
     wait_for_change(ui, report, before, "Sluneční")
 
 
-def save_text(ui, report, name):
+def save_text(ui, report, name, as_pdf=False, from_view=False):
+    """Saves the shown text as `name` with the file type RTF (the first) or PDF (the next)."""
     # The text view is three tabs before "Sluneční"; its context menu's first entry is
-    # "Uložit...".
-    ui.keys("shift+Tab", "shift+Tab", "shift+Tab", "Menu", "Down", "Return")
+    # "Uložit...". After a save the view keeps the focus.
+    if not from_view:
+        ui.keys("shift+Tab", "shift+Tab", "shift+Tab")
+    ui.keys("Menu", "Down", "Return")
     dialog = ui.wait_window("Uložit jako")
     ui.type(name)  # the file name field has the focus, in the program's folder
+    if as_pdf:
+        ui.keys("Tab", "Down")  # the file type box is next
     ui.keys("Return")
     ui.wait_gone(dialog)
     ui.focus(report)
@@ -380,6 +385,9 @@ def scenario(ui, app):
     saved = app.file("slunecni.rtf")
     if not saved.startswith(b"{\\rtf1") or b"Ryby" not in saved:
         raise Failure("the saved sun sign text is not the text for Ryby")
+    save_text(ui, report, "slunecni", as_pdf=True, from_view=True)
+    if not app.file("slunecni.pdf").startswith(b"%PDF-"):
+        raise Failure("slunecni.pdf is not a PDF file")
     close_report(ui, report)
 
     expect("the window shown after the report", ui.wait_window("Tarvenik"), main)

@@ -175,6 +175,24 @@ private slots:
         QCOMPARE(f.dialogs.callsOf(QStringLiteral("print")).size(), std::size_t{1});
     }
 
+    void saveOffersRtfThenPdfAndReportsAFailure() {
+        Fixture f;
+        f.addPerson("Jan", "Novák", 1975, 3, 5, 0);
+        auto v = f.open("Novák Jan 5.3.1975 00:00");
+        v->BtnSlunecni->click();
+        std::filesystem::create_directory(f.dir / "Ryby.pdf"); // a folder where the file goes
+        f.dialogs.calls.clear();
+        f.dialogs.fileAnswers = {fromPath(f.dir / "Ryby.pdf")};
+        v->Ulozit1Click();
+        const auto asked = f.dialogs.callsOf(QStringLiteral("saveFile"));
+        QCOMPARE(asked.size(), std::size_t{1});
+        QCOMPARE(asked[0].filters, shownTextFilters());
+        const auto errors = f.dialogs.callsOf(QStringLiteral("message"));
+        QCOMPARE(errors.size(), std::size_t{1});
+        QVERIFY2(errors[0].text.contains(QStringLiteral("Ryby.pdf nelze uložit: ")),
+                 qPrintable(errors[0].text));
+    }
+
     void outlookYearChangesOnlyThePersonalYear() {
         Fixture f;
         f.addPerson("Jan", "Novák", 1975, 3, 5, 0);

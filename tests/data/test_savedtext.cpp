@@ -1,0 +1,25 @@
+#include "data/savedtext.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvenik;
+
+TEST(SavedText, TheChosenNameDecidesTheFormat) {
+    using enum SavedTextFormat;
+    const struct {
+        const char* chosen;
+        SavedText expected;
+    } cases[] = {
+        {"/home/eva/Beran", {"/home/eva/Beran.rtf", Rtf}},
+        {"/home/eva/Beran.rtf", {"/home/eva/Beran.rtf", Rtf}},
+        {"/home/eva/Beran.pdf", {"/home/eva/Beran.pdf", Pdf}},
+        {"/home/eva/Beran.PDF", {"/home/eva/Beran.PDF", Pdf}},
+        {"/home/eva/Beran.txt", {"/home/eva/Beran.txt", Rtf}},
+        {"/home/eva/pdf", {"/home/eva/pdf.rtf", Rtf}},
+        {"/home/eva.pdf/Beran", {"/home/eva.pdf/Beran.rtf", Rtf}},
+        {"/home/eva/Ryby.pdf.rtf", {"/home/eva/Ryby.pdf.rtf", Rtf}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(savedTextOf(c.chosen), c.expected) << c.chosen;
+    }
+}
