@@ -25,12 +25,8 @@ QPainterPath star(QPointF centre, double outer, double inner, int points) {
 
 } // namespace
 
-QImage tarvenikLogo(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
+void paintTarvenikLogo(QPainter& p, double s) {
     p.setRenderHint(QPainter::Antialiasing);
-    const double s = size;
     const QPointF c(s / 2, s / 2);
 
     // Night sky in a ring.
@@ -63,6 +59,21 @@ QImage tarvenikLogo(int size) {
     p.drawPath(star(QPointF(c.x() + s * 0.15, c.y() - s * 0.12), s * 0.07, s * 0.028, 5));
     p.drawPath(star(QPointF(c.x() + s * 0.2, c.y() + s * 0.1), s * 0.04, s * 0.016, 5));
     p.drawPath(star(QPointF(c.x() + s * 0.02, c.y() + s * 0.22), s * 0.03, s * 0.012, 5));
+}
+
+QImage tarvenikLogo(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paintTarvenikLogo(p, size);
+    return image;
+}
+
+QImage tarvenikIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    paintTarvenikLogo(p, size);
     return image;
 }
 
