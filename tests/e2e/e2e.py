@@ -46,6 +46,18 @@ class Tarvenik:
     def file(self, name):
         return (self.folder / name).read_bytes()
 
+    def written_file(self, name, timeout=10.0):
+        """The bytes of a file the program is writing, once it is there. A dialog may close
+        before its file is written, and under load well before; every file goes in place by
+        a rename, so one that exists is whole."""
+        path = self.folder / name
+        deadline = time.monotonic() + timeout
+        while not path.exists():
+            if time.monotonic() > deadline:
+                raise Failure(f"{name} was not written within {timeout} s")
+            time.sleep(0.05)
+        return path.read_bytes()
+
     def wait_exit(self, timeout=10.0):
         try:
             code = self.process.wait(timeout=timeout)
@@ -186,8 +198,9 @@ def show_sun_sign(ui, report):
     wait_for_change(ui, report, before, "Sluneční")
 
 
-def save_text(ui, report, name, as_pdf=False, from_view=False):
-    """Saves the shown text as `name` with the file type RTF (the first) or PDF (the next)."""
+def save_text(ui, app, report, name, as_pdf=False, from_view=False):
+    """Saves the shown text as `name` with the file type RTF (the first) or PDF (the next);
+    the saved file's bytes."""
     # The text view is three tabs before "Sluneční"; its context menu's first entry is
     # "Uložit...". After a save the view keeps the focus.
     if not from_view:
@@ -200,6 +213,7 @@ def save_text(ui, report, name, as_pdf=False, from_view=False):
     ui.keys("Return")
     ui.wait_gone(dialog)
     ui.focus(report)
+    return app.written_file(name + (".pdf" if as_pdf else ".rtf"))
 
 
 def close_report(ui, report):
@@ -371,7 +385,8 @@ def scenario(ui, app):
 
     selection = open_calculation(ui, main)
     add_person(ui, selection, "Jiří", "Dvořák", "M", "05031975")
-    expect("Udaje.ini", app.file("Udaje.ini"), person_record("Jiří", "Dvořák", "5.3.1975", 0))
+    expect("Udaje.ini", app.written_file("Udaje.ini"),
+           person_record("Jiří", "Dvořák", "5.3.1975", 0))
     choose_first_person(ui, selection)
 
     # Without an exact time the report says, while it is being computed, that there is
@@ -381,12 +396,11 @@ def scenario(ui, app):
     report = ui.wait_window(CAPTION + "Výpis výpočtu")
     visit_pages(ui, report)
     show_sun_sign(ui, report)
-    save_text(ui, report, "slunecni")
-    saved = app.file("slunecni.rtf")
+    saved = save_text(ui, app, report, "slunecni")
     if not saved.startswith(b"{\\rtf1") or b"Ryby" not in saved:
         raise Failure("the saved sun sign text is not the text for Ryby")
-    save_text(ui, report, "slunecni", as_pdf=True, from_view=True)
-    if not app.file("slunecni.pdf").startswith(b"%PDF-"):
+    saved = save_text(ui, app, report, "slunecni", as_pdf=True, from_view=True)
+    if not saved.startswith(b"%PDF-"):
         raise Failure("slunecni.pdf is not a PDF file")
     close_report(ui, report)
 
