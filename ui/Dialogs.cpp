@@ -1,10 +1,12 @@
 #include "ui/Dialogs.h"
 
+#include "data/userfiles.h"
 #include "platform/picture.h"
 #include "ui/qtext.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -126,6 +128,12 @@ public:
 Dialogs* g_installed = nullptr;
 
 } // namespace
+
+QString saveFolderOf(const QString& appFolder) {
+    // Files the user saves go where the person file goes: beside a portable copy, and in
+    // the home folder rather than a system install's folder.
+    return fromPath(userFilesFolder(toPath(appFolder), toPath(QDir::homePath())));
+}
 
 QString defaultSuffixOf(const QString& filter) {
     static const QRegularExpression details(QStringLiteral("\\(([^()]*)\\)$"));

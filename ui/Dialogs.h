@@ -21,6 +21,10 @@ struct Picture;
 // A decoded picture as Qt's image, for showing it.
 QImage imageOf(const Picture& picture);
 
+// The folder a save dialog starts in: the application folder of a portable copy, the home
+// folder where a system install cannot be written.
+QString saveFolderOf(const QString& appFolder);
+
 // The suffix a save dialog gives a name typed without one: "rtf" for "*.rtf (*.rtf)" and
 // for "*.rtf", the filter as the dialog shows it; none for a filter of several patterns.
 QString defaultSuffixOf(const QString& filter);

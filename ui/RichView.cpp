@@ -1,7 +1,6 @@
 #include "ui/RichView.h"
 
 #include "data/savedtext.h"
-#include "data/userfiles.h"
 #include "platform/atomicfile.h"
 #include "platform/rtfwriter.h"
 #include "ui/Dialogs.h"
@@ -245,13 +244,13 @@ QStringList shownTextFilters() {
     return {QStringLiteral("*.rtf (*.rtf)"), QStringLiteral("*.pdf (*.pdf)")};
 }
 
-void saveShownText(QWidget* parent, const RichView& view, const QString& appFolder) {
+void saveShownText(QWidget* parent, const RichView& view, const QString& appFolder,
+                   const QString& fileName) {
     if (view.isEmpty()) {
         return;
     }
-    // Where the person file goes, saved texts go first too: beside a portable copy, and in
-    // the home folder rather than a system install's folder that the user cannot write.
-    const QString start = fromPath(userFilesFolder(toPath(appFolder), toPath(QDir::homePath())));
+    const QString folder = saveFolderOf(appFolder);
+    const QString start = fileName.isEmpty() ? folder : QDir(folder).filePath(fileName);
     const QString chosen = Dialogs::current().saveFile(parent, QStringLiteral("Uložit jako"), start,
                                                        shownTextFilters());
     if (chosen.isEmpty()) {

@@ -54,9 +54,10 @@ public:
 QStringList shownTextFilters();
 
 // "Uložit jako" for a window's text view: asks for a file, writes the content as RTF or,
-// for a ".pdf" name, as PDF, and reports a failure. The dialog starts in the application
-// folder, or in the home folder where a system install cannot be written. Nothing happens
-// while the view is empty.
-void saveShownText(QWidget* parent, const RichView& view, const QString& appFolder);
+// for a ".pdf" name, as PDF, and reports a failure. The dialog starts in saveFolderOf
+// (ui/Dialogs), offering `fileName` (without a suffix: the chosen file type adds it).
+// Nothing happens while the view is empty.
+void saveShownText(QWidget* parent, const RichView& view, const QString& appFolder,
+                   const QString& fileName = {});
 
 } // namespace tarvenik

@@ -9,7 +9,6 @@
 #include "ui/qtext.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
@@ -194,21 +193,8 @@ void TFrmHoroskopy::BtnTiskClick() {
 }
 
 void TFrmHoroskopy::BtnUlozitClick() {
-    if (RichEdit1->isEmpty()) {
-        return;
-    }
     const QString sign = m_catalogue.sign ? toQ(m_catalogue.signs[*m_catalogue.sign]) : QString();
-    QString path = Dialogs::current().saveFile(
-        this, QStringLiteral("Uložit jako"), m_appFolder + sign, {QStringLiteral("*.rtf (*.rtf)")});
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".rtf");
-    }
-    if (const auto saved = RichEdit1->save(toPath(path)); !saved) {
-        Dialogs::current().fileError(this, saved.error(), FileAccess::Write);
-    }
+    saveShownText(this, *RichEdit1, m_appFolder, sign);
 }
 
 } // namespace tarvenik

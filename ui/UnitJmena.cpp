@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -227,23 +226,9 @@ void TFrmJmena::BtnTiskClick() {
 }
 
 void TFrmJmena::BtnUlozitClick() {
-    if (RichEdit1->isEmpty()) {
-        return;
-    }
     // A slash in a name must not lead the dialog into another folder.
     const QString name = QString(m_cardName).replace(QLatin1Char('/'), QLatin1Char('-'));
-    QString path = Dialogs::current().saveFile(this, QStringLiteral("Uložit jako"),
-                                               m_appFolder + name + QStringLiteral(".rtf"),
-                                               {QStringLiteral("*.rtf (*.rtf)")});
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".rtf");
-    }
-    if (const auto saved = RichEdit1->save(toPath(path)); !saved) {
-        Dialogs::current().fileError(this, saved.error(), FileAccess::Write);
-    }
+    saveShownText(this, *RichEdit1, m_appFolder, name);
 }
 
 } // namespace tarvenik

@@ -230,7 +230,7 @@ QWidget* TFrmVypis::buildBiorhythmPage() {
     buttons->addWidget(BtnBiorytmyPocitat);
     buttons->addWidget(BtnBiorytmyInfo);
 
-    ChartBiorytmy = new BioChart(page, m_appFolder);
+    ChartBiorytmy = new BioChart(page, saveFolderOf(m_appFolder));
     ChartBiorytmy->setObjectName(QStringLiteral("ChartBiorytmy"));
 
     auto* layout = new QVBoxLayout(page);

@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(saves.size(), std::size_t{1});
         QCOMPARE(saves.front().caption, QStringLiteral("Uložit jako"));
         QCOMPARE(saves.front().text, folderOf(dir.path()) + QStringLiteral("Beran"));
-        QCOMPARE(saves.front().filters, QStringList{"*.rtf (*.rtf)"});
+        QCOMPARE(saves.front().filters, shownTextFilters());
         const auto saved = readRtfFile(dir / "beran.rtf");
         QVERIFY(saved);
         QCOMPARE(toQ(plainText(*saved)).trimmed(), QStringLiteral("Povaha - Beran.rtf"));
