@@ -3,6 +3,7 @@
 // folder, opens its file, reads or writes it and closes it again; texts come out as UTF-8
 // and go back as Windows-1250. Failures come back as Error values naming the file.
 
+#include "data/dreamcard.h"
 #include "data/dreams.h"
 #include "data/horoscopecatalogue.h"
 #include "data/horoscopes.h"

@@ -3,6 +3,8 @@
 #include "platform/atomicfile.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace tarvenik {
 
 namespace {
@@ -21,6 +23,23 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 
 bool hasLineBreak(std::string_view s) {
     return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+char asciiUpperChar(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+}
+
+// Byte by byte, which in UTF-8 folds a to z and leaves every other letter as it is.
+bool fieldMatches(std::string_view field, const DreamSearch& search) {
+    const std::string_view text = search.text;
+    if (search.caseSensitive) {
+        return search.exact ? field == text : field.find(text) != std::string_view::npos;
+    }
+    const auto same = [](char a, char b) { return asciiUpperChar(a) == asciiUpperChar(b); };
+    if (search.exact) {
+        return std::equal(field.begin(), field.end(), text.begin(), text.end(), same);
+    }
+    return std::search(field.begin(), field.end(), text.begin(), text.end(), same) != field.end();
 }
 
 } // namespace
@@ -74,6 +93,10 @@ std::vector<DreamEntry> groupDreamEntries(const std::vector<DreamLine>& lines) {
     return grouper.takeEntries();
 }
 
+std::string dreamLetterItem(char letter) {
+    return std::string("  ") + letter + "  ";
+}
+
 std::filesystem::path dreamFilePath(const std::filesystem::path& appFolder, char letter) {
     return appFolder / "Data" / "Sny" / (std::string("Sny") + letter + ".txt");
 }
@@ -93,6 +116,63 @@ Result<std::vector<DreamEntry>> loadDreamLetter(const std::filesystem::path& app
         return lines.error();
     }
     return groupDreamEntries(*lines);
+}
+
+std::string dreamCountText(std::size_t count) {
+    return "Nalezeno " + std::to_string(count) + " záznamů.";
+}
+
+std::optional<std::string> dreamSearchRefusal(const DreamSearch& search) {
+    if (search.text.empty() || search.fields.empty()) {
+        return "Není co hledat!";
+    }
+    return std::nullopt;
+}
+
+bool dreamLineMatches(const DreamLine& line, const DreamSearch& search) {
+    return std::any_of(search.fields.begin(), search.fields.end(), [&](DreamField field) {
+        switch (field) {
+        case DreamField::Title:
+            return fieldMatches(cutChars(line.title, kDreamTitleChars), search);
+        case DreamField::Refinement:
+            return fieldMatches(line.refinement, search);
+        case DreamField::Meaning:
+            return fieldMatches(line.meaning, search);
+        case DreamField::Source:
+            return fieldMatches(line.source, search);
+        }
+        return false;
+    });
+}
+
+Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
+                                       const DreamSearch& search) {
+    DreamGrouper grouper;
+    std::vector<bool> found; // per entry of the grouper
+    for (const char letter : kDreamLetters) {
+        const auto lines = readDreamFile(dreamFilePath(appFolder, letter));
+        if (!lines) {
+            return lines.error();
+        }
+        for (const DreamLine& line : *lines) {
+            const auto entry = grouper.add(line);
+            if (!entry) {
+                continue;
+            }
+            found.resize(grouper.entries().size());
+            if (!found[*entry] && dreamLineMatches(line, search)) {
+                found[*entry] = true;
+            }
+        }
+    }
+    std::vector<DreamEntry> entries = grouper.takeEntries();
+    std::vector<DreamEntry> result;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (found[i]) {
+            result.push_back(std::move(entries[i]));
+        }
+    }
+    return result;
 }
 
 Result<std::string> formatDreamLine(const DreamLine& line) {
