@@ -29,6 +29,42 @@ char asciiUpperChar(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
 }
 
+// A line's four fields as the file holds them: the title whole, the others not yet cut,
+// the meaning with its ",," still in.
+struct RawFields {
+    std::string_view title;
+    std::string_view refinement;
+    std::string_view meaning;
+    std::string_view source;
+};
+
+RawFields splitFields(std::string_view line) {
+    const auto field = [&line]() -> std::string_view {
+        const std::size_t end = line.find(';');
+        if (end == std::string_view::npos) {
+            return {};
+        }
+        const std::string_view f = line.substr(0, end);
+        line.remove_prefix(end + 1);
+        return f;
+    };
+    RawFields f;
+    f.title = field();
+    f.refinement = field();
+    f.meaning = field();
+    f.source = field();
+    return f;
+}
+
+std::string meaningOf(std::string_view raw) {
+    return replaceAll(raw, ",,", ";");
+}
+
+DreamSubEntry subEntryOf(const RawFields& f) {
+    return {std::string(firstChars(f.refinement, kDreamRefinementChars)), meaningOf(f.meaning),
+            std::string(firstChars(f.source, kDreamSourceChars))};
+}
+
 // Byte by byte, which in UTF-8 folds a to z and leaves every other letter as it is.
 bool fieldMatches(std::string_view field, const DreamSearch& search) {
     const std::string_view text = search.text;
@@ -42,6 +78,33 @@ bool fieldMatches(std::string_view field, const DreamSearch& search) {
     return std::search(field.begin(), field.end(), text.begin(), text.end(), same) != field.end();
 }
 
+// The fields in their stored form, but for the title, which is cut here.
+bool fieldsMatch(std::string_view title, std::string_view refinement, std::string_view meaning,
+                 std::string_view source, const DreamSearch& search) {
+    return std::any_of(search.fields.begin(), search.fields.end(), [&](DreamField field) {
+        switch (field) {
+        case DreamField::Title:
+            return fieldMatches(firstChars(title, kDreamTitleChars), search);
+        case DreamField::Refinement:
+            return fieldMatches(refinement, search);
+        case DreamField::Meaning:
+            return fieldMatches(meaning, search);
+        case DreamField::Source:
+            return fieldMatches(source, search);
+        }
+        return false;
+    });
+}
+
+bool rawMatches(const RawFields& f, const DreamSearch& search) {
+    const auto refinement = firstChars(f.refinement, kDreamRefinementChars);
+    const auto source = firstChars(f.source, kDreamSourceChars);
+    if (f.meaning.find(",,") == std::string_view::npos) {
+        return fieldsMatch(f.title, refinement, f.meaning, source, search);
+    }
+    return fieldsMatch(f.title, refinement, meaningOf(f.meaning), source, search);
+}
+
 } // namespace
 
 std::string DreamEntry::storedTitle() const {
@@ -49,46 +112,47 @@ std::string DreamEntry::storedTitle() const {
 }
 
 DreamLine parseDreamLine(std::string_view line) {
-    const auto field = [&line]() -> std::string_view {
-        const std::size_t end = line.find(';');
-        if (end == std::string_view::npos) {
-            return {};
-        }
-        const std::string_view f = line.substr(0, end);
-        line.remove_prefix(end + 1);
-        return f;
-    };
-    DreamLine out;
-    out.title = field();
-    out.refinement = cutChars(field(), kDreamRefinementChars);
-    out.meaning = replaceAll(field(), ",,", ";");
-    out.source = cutChars(field(), kDreamSourceChars);
-    return out;
+    const RawFields f = splitFields(line);
+    DreamSubEntry sub = subEntryOf(f);
+    return {std::string(f.title), std::move(sub.refinement), std::move(sub.meaning),
+            std::move(sub.source)};
 }
 
 std::vector<DreamLine> parseDreamFile(std::string_view bytes) {
     std::vector<DreamLine> lines;
-    for (const std::string& line : splitTextLines(decode1250(bytes))) {
-        lines.push_back(parseDreamLine(line));
-    }
+    forEachTextLine(decode1250(bytes),
+                    [&lines](std::string_view line) { lines.push_back(parseDreamLine(line)); });
     return lines;
 }
 
-std::optional<std::size_t> DreamGrouper::add(const DreamLine& line) {
-    if (line.title != m_lastTitle) {
-        m_lastTitle = line.title;
-        m_entries.push_back(DreamEntry{line.title, {}});
-    } else if (m_entries.empty()) {
-        return std::nullopt;
+DreamGrouper::Place DreamGrouper::place(std::string_view title) {
+    if (title != m_lastTitle) {
+        m_lastTitle = title;
+        m_started = true;
+        return Place::New;
     }
-    m_entries.back().subEntries.push_back({line.refinement, line.meaning, line.source});
+    return m_started ? Place::Current : Place::None;
+}
+
+std::optional<std::size_t> DreamGrouper::add(DreamLine line) {
+    switch (place(line.title)) {
+    case Place::None:
+        return std::nullopt;
+    case Place::New:
+        m_entries.push_back(DreamEntry{std::move(line.title), {}});
+        break;
+    case Place::Current:
+        break;
+    }
+    m_entries.back().subEntries.push_back(
+        {std::move(line.refinement), std::move(line.meaning), std::move(line.source)});
     return m_entries.size() - 1;
 }
 
-std::vector<DreamEntry> groupDreamEntries(const std::vector<DreamLine>& lines) {
+std::vector<DreamEntry> groupDreamEntries(std::vector<DreamLine> lines) {
     DreamGrouper grouper;
-    for (const DreamLine& line : lines) {
-        (void)grouper.add(line);
+    for (DreamLine& line : lines) {
+        (void)grouper.add(std::move(line));
     }
     return grouper.takeEntries();
 }
@@ -115,7 +179,7 @@ Result<std::vector<DreamEntry>> loadDreamLetter(const std::filesystem::path& app
     if (!lines) {
         return lines.error();
     }
-    return groupDreamEntries(*lines);
+    return groupDreamEntries(std::move(lines).value());
 }
 
 std::string dreamCountText(std::size_t count) {
@@ -130,49 +194,52 @@ std::optional<std::string> dreamSearchRefusal(const DreamSearch& search) {
 }
 
 bool dreamLineMatches(const DreamLine& line, const DreamSearch& search) {
-    return std::any_of(search.fields.begin(), search.fields.end(), [&](DreamField field) {
-        switch (field) {
-        case DreamField::Title:
-            return fieldMatches(cutChars(line.title, kDreamTitleChars), search);
-        case DreamField::Refinement:
-            return fieldMatches(line.refinement, search);
-        case DreamField::Meaning:
-            return fieldMatches(line.meaning, search);
-        case DreamField::Source:
-            return fieldMatches(line.source, search);
-        }
-        return false;
-    });
+    return fieldsMatch(line.title, line.refinement, line.meaning, line.source, search);
 }
 
 Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
                                        const DreamSearch& search) {
+    // The lines are looked at where they lie in the decoded files, which therefore stay in
+    // memory to the end (an entry may go on into the next letter); only the entries found
+    // are copied out.
+    std::vector<std::string> texts;
+    texts.reserve(kDreamLetters.size()); // no reallocation: the views must stay valid
     DreamGrouper grouper;
-    std::vector<bool> found; // per entry of the grouper
+    std::vector<RawFields> entry;
+    bool entryFound = false;
+    std::vector<DreamEntry> found;
+    const auto endEntry = [&] {
+        if (entryFound) {
+            DreamEntry e{std::string(entry.front().title), {}};
+            for (const RawFields& f : entry) {
+                e.subEntries.push_back(subEntryOf(f));
+            }
+            found.push_back(std::move(e));
+        }
+        entry.clear();
+        entryFound = false;
+    };
     for (const char letter : kDreamLetters) {
-        const auto lines = readDreamFile(dreamFilePath(appFolder, letter));
-        if (!lines) {
-            return lines.error();
+        const auto bytes = readFileBytes(dreamFilePath(appFolder, letter));
+        if (!bytes) {
+            return bytes.error();
         }
-        for (const DreamLine& line : *lines) {
-            const auto entry = grouper.add(line);
-            if (!entry) {
-                continue;
+        texts.push_back(decode1250(*bytes));
+        forEachTextLine(texts.back(), [&](std::string_view line) {
+            const RawFields f = splitFields(line);
+            const DreamGrouper::Place place = grouper.place(f.title);
+            if (place == DreamGrouper::Place::None) {
+                return;
             }
-            found.resize(grouper.entries().size());
-            if (!found[*entry] && dreamLineMatches(line, search)) {
-                found[*entry] = true;
+            if (place == DreamGrouper::Place::New) {
+                endEntry();
             }
-        }
+            entry.push_back(f);
+            entryFound = entryFound || rawMatches(f, search);
+        });
     }
-    std::vector<DreamEntry> entries = grouper.takeEntries();
-    std::vector<DreamEntry> result;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (found[i]) {
-            result.push_back(std::move(entries[i]));
-        }
-    }
-    return result;
+    endEntry();
+    return found;
 }
 
 Result<std::string> formatDreamLine(const DreamLine& line) {

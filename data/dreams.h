@@ -60,17 +60,26 @@ std::vector<DreamLine> parseDreamFile(std::string_view bytes);
 // lines at the start belong to no entry. A search keeps one grouper over all letters.
 class DreamGrouper {
 public:
-    // The index of the entry the line went to, or nothing when it belongs to none.
-    std::optional<std::size_t> add(const DreamLine& line);
+    enum class Place {
+        None,    // an untitled line before the first entry
+        New,     // the line starts an entry
+        Current, // the line joins the entry of the line before
+    };
+    // Where a line with this title goes; the grouper remembers the title for the next line.
+    Place place(std::string_view title);
+
+    // Places the line and keeps it: the index of the entry it went to, or nothing.
+    std::optional<std::size_t> add(DreamLine line);
     const std::vector<DreamEntry>& entries() const { return m_entries; }
     std::vector<DreamEntry> takeEntries() { return std::move(m_entries); }
 
 private:
     std::string m_lastTitle;
+    bool m_started = false;
     std::vector<DreamEntry> m_entries;
 };
 
-std::vector<DreamEntry> groupDreamEntries(const std::vector<DreamLine>& lines);
+std::vector<DreamEntry> groupDreamEntries(std::vector<DreamLine> lines);
 
 // The letters A to Z, one file each, in the order of the letter list and of a search.
 inline constexpr std::string_view kDreamLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";

@@ -294,3 +294,53 @@ TEST(DreamSearching, AnUnreadableLetterEndsTheSearchWithItsError) {
     ASSERT_FALSE(unreadable);
     EXPECT_FALSE(unreadable.error().notFound());
 }
+
+TEST(DreamSearching, AgreesWithReadingEveryLetterLineByLine) {
+    // Awkward lines of every kind, over letters that continue each other's titles.
+    const std::string awkward = ";bez názvu;pes;;\r\n"
+                                "Pes;a,,b;c,,d;Lid\r\n"
+                                "Pes;" +
+                                std::string(60, 'r') + ";pes;" + std::string(60, 's') +
+                                ";\r\n"
+                                "Sen o velmi dlouhé cestě vlakem PES;x;y;z;\r"
+                                "Sen o velmi dlouhé cestě vlakem PES;;,,,,,,;;\n"
+                                "Šnek;ulita;PES;zdroj;navíc;\r\n";
+    TempFolder app;
+    writeDreamFolder(app, {{'A', awkward}, {'B', awkward}, {'C', "Šnek;;pes;;\n" + awkward}});
+    std::vector<DreamLine> all;
+    for (const char letter : kDreamLetters) {
+        const auto lines = readDreamFile(dreamFilePath(app.path(), letter));
+        ASSERT_TRUE(lines);
+        all.insert(all.end(), lines->begin(), lines->end());
+    }
+    const std::vector<DreamField> each[] = {{DreamField::Title},
+                                            {DreamField::Refinement},
+                                            {DreamField::Meaning},
+                                            {DreamField::Source},
+                                            {DreamField::Title, DreamField::Meaning}};
+    for (const std::string text : {"pes", "PES", "a,,b", "c;d", ";;;", "rrr", "sss", "Šnek", ""}) {
+        for (const auto& fields : each) {
+            for (const int flags : {0, 1, 2, 3}) {
+                const DreamSearch search{text, (flags & 1) != 0, (flags & 2) != 0, fields};
+                std::vector<DreamEntry> expected;
+                DreamGrouper grouper;
+                std::vector<bool> matched;
+                for (const DreamLine& l : all) {
+                    if (const auto entry = grouper.add(l)) {
+                        matched.resize(*entry + 1);
+                        matched[*entry] = matched[*entry] || dreamLineMatches(l, search);
+                    }
+                }
+                for (std::size_t i = 0; i < matched.size(); ++i) {
+                    if (matched[i]) {
+                        expected.push_back(grouper.entries()[i]);
+                    }
+                }
+                const auto found = Hledej(app.path(), search);
+                ASSERT_TRUE(found);
+                EXPECT_EQ(*found, expected)
+                    << text << " fields " << fields.size() << " flags " << flags;
+            }
+        }
+    }
+}

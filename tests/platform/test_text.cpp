@@ -84,6 +84,13 @@ TEST(Cuts, CountAndCutByCharacters) {
     EXPECT_EQ(cutChars("Šťastný", 30), "Šťastný");
     EXPECT_EQ(cutChars("", 3), "");
     EXPECT_EQ(cutChars("abc", 0), "");
+    // The view form: a prefix of the same text, never a broken character.
+    const std::string text = "Šťastný";
+    const std::string_view first = firstChars(text, 3);
+    EXPECT_EQ(first, "Šťa");
+    EXPECT_EQ(first.data(), text.data());
+    EXPECT_EQ(firstChars(text, 7), text);
+    EXPECT_EQ(firstChars("Ššš", 2), "Šš"); // six bytes, longer than two, cut by characters
 }
 
 TEST(Cuts, TrimBlanks) {
