@@ -39,6 +39,7 @@ TFrmVyhledavaniSny::TFrmVyhledavaniSny(QWidget* parent, Run run)
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setModal(false);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
     buildControls();
 
     connect(BtnVse, &QPushButton::clicked, this, &TFrmVyhledavaniSny::BtnVseClick);
@@ -51,6 +52,8 @@ TFrmVyhledavaniSny::TFrmVyhledavaniSny(QWidget* parent, Run run)
 void TFrmVyhledavaniSny::buildControls() {
     CheckListBoxPolozky = new QListWidget(this);
     CheckListBoxPolozky->setObjectName(QStringLiteral("CheckListBoxPolozky"));
+    CheckListBoxPolozky->setMinimumSize(0, 0); // a list's own size hint is far too large here
+    CheckListBoxPolozky->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     for (const auto& item : kFieldItems) {
         auto* entry = new QListWidgetItem(QString::fromUtf8(item.caption), CheckListBoxPolozky);
         entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -65,6 +68,11 @@ void TFrmVyhledavaniSny::buildControls() {
     button(BtnVse, "BtnVse", "Vše");
     button(BtnNic, "BtnNic", "Nic");
     button(BtnInvertovat, "BtnInvertovat", "Invertovat");
+    for (QPushButton* b : {BtnVse, BtnNic, BtnInvertovat}) {
+        // Narrower than a style's usual least button width, so the window keeps its size.
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
+    }
     button(BtnHledej, "BtnHledej", "Hledej");
     BtnHledej->setIcon(themedIcon(IconKind::Search));
 
