@@ -2,6 +2,7 @@
 
 #include "platform/atomicfile.h"
 #include "platform/text.h"
+#include "platform/textmatch.h"
 
 #include <algorithm>
 
@@ -23,10 +24,6 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 
 bool hasLineBreak(std::string_view s) {
     return s.find_first_of("\r\n") != std::string_view::npos;
-}
-
-char asciiUpperChar(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
 }
 
 // A line's four fields as the file holds them: the title whole, the others not yet cut,
@@ -60,49 +57,36 @@ std::string meaningOf(std::string_view raw) {
     return replaceAll(raw, ",,", ";");
 }
 
-DreamSubEntry subEntryOf(const RawFields& f) {
-    return {std::string(firstChars(f.refinement, kDreamRefinementChars)), meaningOf(f.meaning),
-            std::string(firstChars(f.source, kDreamSourceChars))};
-}
-
-// Byte by byte, which in UTF-8 folds a to z and leaves every other letter as it is.
-bool fieldMatches(std::string_view field, const DreamSearch& search) {
-    const std::string_view text = search.text;
-    if (search.caseSensitive) {
-        return search.exact ? field == text : field.find(text) != std::string_view::npos;
-    }
-    const auto same = [](char a, char b) { return asciiUpperChar(a) == asciiUpperChar(b); };
-    if (search.exact) {
-        return std::equal(field.begin(), field.end(), text.begin(), text.end(), same);
-    }
-    return std::search(field.begin(), field.end(), text.begin(), text.end(), same) != field.end();
-}
-
-// The fields in their stored form, but for the title, which is cut here.
-bool fieldsMatch(std::string_view title, std::string_view refinement, std::string_view meaning,
-                 std::string_view source, const DreamSearch& search) {
-    return std::any_of(search.fields.begin(), search.fields.end(), [&](DreamField field) {
+// The fields in their stored form: the title, refinement and source cut, the meaning with
+// its ";" back.
+bool storedFieldsMatch(const TextMatcher& matches, const std::vector<DreamField>& fields,
+                       std::string_view title, std::string_view refinement,
+                       std::string_view meaning, std::string_view source) {
+    return std::any_of(fields.begin(), fields.end(), [&](DreamField field) {
         switch (field) {
         case DreamField::Title:
-            return fieldMatches(firstChars(title, kDreamTitleChars), search);
+            return matches(title);
         case DreamField::Refinement:
-            return fieldMatches(refinement, search);
+            return matches(refinement);
         case DreamField::Meaning:
-            return fieldMatches(meaning, search);
+            return matches(meaning);
         case DreamField::Source:
-            return fieldMatches(source, search);
+            return matches(source);
         }
         return false;
     });
 }
 
-bool rawMatches(const RawFields& f, const DreamSearch& search) {
-    const auto refinement = firstChars(f.refinement, kDreamRefinementChars);
-    const auto source = firstChars(f.source, kDreamSourceChars);
+// A line in the file's own bytes, where a character is a byte.
+bool fileLineMatches(const RawFields& f, const TextMatcher& matches,
+                     const std::vector<DreamField>& fields) {
+    const auto title = f.title.substr(0, kDreamTitleChars);
+    const auto refinement = f.refinement.substr(0, kDreamRefinementChars);
+    const auto source = f.source.substr(0, kDreamSourceChars);
     if (f.meaning.find(",,") == std::string_view::npos) {
-        return fieldsMatch(f.title, refinement, f.meaning, source, search);
+        return storedFieldsMatch(matches, fields, title, refinement, f.meaning, source);
     }
-    return fieldsMatch(f.title, refinement, meaningOf(f.meaning), source, search);
+    return storedFieldsMatch(matches, fields, title, refinement, meaningOf(f.meaning), source);
 }
 
 } // namespace
@@ -113,9 +97,8 @@ std::string DreamEntry::storedTitle() const {
 
 DreamLine parseDreamLine(std::string_view line) {
     const RawFields f = splitFields(line);
-    DreamSubEntry sub = subEntryOf(f);
-    return {std::string(f.title), std::move(sub.refinement), std::move(sub.meaning),
-            std::move(sub.source)};
+    return {std::string(f.title), cutChars(f.refinement, kDreamRefinementChars),
+            meaningOf(f.meaning), cutChars(f.source, kDreamSourceChars)};
 }
 
 std::vector<DreamLine> parseDreamFile(std::string_view bytes) {
@@ -194,25 +177,32 @@ std::optional<std::string> dreamSearchRefusal(const DreamSearch& search) {
 }
 
 bool dreamLineMatches(const DreamLine& line, const DreamSearch& search) {
-    return fieldsMatch(line.title, line.refinement, line.meaning, line.source, search);
+    const TextMatcher matches(search.text, search.exact, search.caseSensitive);
+    return storedFieldsMatch(matches, search.fields, firstChars(line.title, kDreamTitleChars),
+                             line.refinement, line.meaning, line.source);
 }
 
 Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
                                        const DreamSearch& search) {
-    // The lines are looked at where they lie in the decoded files, which therefore stay in
-    // memory to the end (an entry may go on into the next letter); only the entries found
-    // are copied out.
-    std::vector<std::string> texts;
-    texts.reserve(kDreamLetters.size()); // no reallocation: the views must stay valid
+    // The lines are matched in the files' own bytes, where they lie, and only the entries
+    // found are decoded. The files therefore stay in memory to the end, as an entry may go
+    // on into the next letter.
+    const bool possible = charactersOutside1250(search.text).empty();
+    const TextMatcher matches(encode1250(search.text), search.exact, search.caseSensitive);
+    std::vector<std::string> files;
+    files.reserve(kDreamLetters.size()); // no reallocation: the lines must stay valid
     DreamGrouper grouper;
-    std::vector<RawFields> entry;
+    std::vector<std::string_view> entry; // the lines of the entry being read
     bool entryFound = false;
     std::vector<DreamEntry> found;
     const auto endEntry = [&] {
         if (entryFound) {
-            DreamEntry e{std::string(entry.front().title), {}};
-            for (const RawFields& f : entry) {
-                e.subEntries.push_back(subEntryOf(f));
+            DreamEntry e;
+            for (const std::string_view line : entry) {
+                DreamLine l = parseDreamLine(decode1250(line));
+                e.title = std::move(l.title); // the same on every line
+                e.subEntries.push_back(
+                    {std::move(l.refinement), std::move(l.meaning), std::move(l.source)});
             }
             found.push_back(std::move(e));
         }
@@ -220,12 +210,12 @@ Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
         entryFound = false;
     };
     for (const char letter : kDreamLetters) {
-        const auto bytes = readFileBytes(dreamFilePath(appFolder, letter));
+        auto bytes = readFileBytes(dreamFilePath(appFolder, letter));
         if (!bytes) {
             return bytes.error();
         }
-        texts.push_back(decode1250(*bytes));
-        forEachTextLine(texts.back(), [&](std::string_view line) {
+        files.push_back(std::move(bytes).value());
+        forEachTextLine(files.back(), [&](std::string_view line) {
             const RawFields f = splitFields(line);
             const DreamGrouper::Place place = grouper.place(f.title);
             if (place == DreamGrouper::Place::None) {
@@ -234,8 +224,8 @@ Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
             if (place == DreamGrouper::Place::New) {
                 endEntry();
             }
-            entry.push_back(f);
-            entryFound = entryFound || rawMatches(f, search);
+            entry.push_back(line);
+            entryFound = entryFound || (possible && fileLineMatches(f, matches, search.fields));
         });
     }
     endEntry();

@@ -1,4 +1,5 @@
 #include "platform/text.h"
+#include "platform/textmatch.h"
 
 #include <gtest/gtest.h>
 
@@ -168,5 +169,28 @@ TEST(Numbers, HalfToEven) {
                           {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-0.5, -0.0}};
     for (const Case& c : cases) {
         EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    }
+}
+
+TEST(TextMatch, ExactOrAnywhereCaseBlindFoldsOnlyAtoZ) {
+    const struct {
+        std::string text;
+        bool exact;
+        bool caseSensitive;
+        std::string field;
+        bool matches;
+    } cases[] = {
+        {"pes", false, false, "Hlídací PES", true},
+        {"pes", true, false, "Pesan", false},
+        {"pes", false, true, "Pes", false},
+        {"ŠnEK", false, false, "Šnek", true}, // accented letters never fold, a to z do
+        // The same in a file's Windows-1250 bytes.
+        {encode1250("šnek"), false, false, encode1250("Šnek"), false},
+        {encode1250("čern"), false, false, encode1250("ČERNÁ černá"), true},
+        {"", true, false, "", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextMatcher(c.text, c.exact, c.caseSensitive)(c.field), c.matches)
+            << c.text << " in " << c.field;
     }
 }
