@@ -1,18 +1,19 @@
 #include "ui/UVyhledavaniSny.h"
 
+#include "ui/CheckList.h"
 #include "ui/Dialogs.h"
 #include "ui/icons/Icons.h"
 #include "ui/qtext.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace tarvenik {
 
@@ -31,123 +32,79 @@ constexpr struct {
 
 } // namespace
 
-TFrmVyhledavaniSny::TFrmVyhledavaniSny(QWidget* parent, Run run)
-    : QDialog(parent), m_run(std::move(run)) {
+TFrmVyhledavaniSny::TFrmVyhledavaniSny(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmVyhledavaniSny"));
     setWindowTitle(QStringLiteral("Vyhledávání..."));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(false);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    buildControls();
 
-    connect(BtnVse, &QPushButton::clicked, this, &TFrmVyhledavaniSny::BtnVseClick);
-    connect(BtnNic, &QPushButton::clicked, this, &TFrmVyhledavaniSny::BtnNicClick);
-    connect(BtnInvertovat, &QPushButton::clicked, this, &TFrmVyhledavaniSny::BtnInvertovatClick);
-    connect(BtnHledej, &QPushButton::clicked, this, &TFrmVyhledavaniSny::BtnHledejClick);
-    connect(EditHledanyText, &QLineEdit::returnPressed, this, &TFrmVyhledavaniSny::BtnHledejClick);
-}
-
-void TFrmVyhledavaniSny::buildControls() {
-    CheckListBoxPolozky = new QListWidget(this);
-    CheckListBoxPolozky->setObjectName(QStringLiteral("CheckListBoxPolozky"));
-    CheckListBoxPolozky->setMinimumSize(0, 0); // a list's own size hint is far too large here
-    CheckListBoxPolozky->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    QStringList fields;
     for (const auto& item : kFieldItems) {
-        auto* entry = new QListWidgetItem(QString::fromUtf8(item.caption), CheckListBoxPolozky);
-        entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        entry->setCheckState(Qt::Checked);
+        fields << QString::fromUtf8(item.caption);
     }
-    const auto button = [this](QPushButton*& b, const char* name, const char* caption) {
-        b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        // Enter belongs to the search text; no button takes it over.
-        b->setAutoDefault(false);
-    };
-    button(BtnVse, "BtnVse", "Vše");
-    button(BtnNic, "BtnNic", "Nic");
-    button(BtnInvertovat, "BtnInvertovat", "Invertovat");
-    for (QPushButton* b : {BtnVse, BtnNic, BtnInvertovat}) {
-        // Narrower than a style's usual least button width, so the window keeps its size.
-        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
-    }
-    button(BtnHledej, "BtnHledej", "Hledej");
-    BtnHledej->setIcon(themedIcon(IconKind::Search));
+    ChkLstPolozky = new CheckList(fields, this);
+    ChkLstPolozky->setObjectName(QStringLiteral("ChkLstPolozky"));
 
     LblHledanyText = new QLabel(QStringLiteral("Hledaný text:"), this);
-    LblHledanyText->setObjectName(QStringLiteral("LblHledanyText"));
-    EditHledanyText = new QLineEdit(this);
-    EditHledanyText->setObjectName(QStringLiteral("EditHledanyText"));
-    LblHledanyText->setBuddy(EditHledanyText);
-    ChkBoxPresny = new QCheckBox(QStringLiteral("Hledat přesný text"), this);
-    ChkBoxPresny->setObjectName(QStringLiteral("ChkBoxPresny"));
-    ChkBoxVelikost = new QCheckBox(QStringLiteral("Rozlišovat velké/malé písmena"), this);
-    ChkBoxVelikost->setObjectName(QStringLiteral("ChkBoxVelikost"));
+    EdHledanyText = new QLineEdit(this);
+    EdHledanyText->setObjectName(QStringLiteral("EdHledanyText"));
+    LblHledanyText->setBuddy(EdHledanyText);
+    auto check = [this](const char* name, const char* caption) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        return box;
+    };
+    ChkBoxPresny = check("ChkBoxPresny", "Hledat přesný text");
+    ChkBoxVelikost = check("ChkBoxVelikost", "Rozlišovat velké/malé písmena");
+    BtnHledej = new QPushButton(themedIcon(IconKind::Search), QStringLiteral("Hledej"), this);
+    BtnHledej->setObjectName(QStringLiteral("BtnHledej"));
+    // Enter runs the search only from the text field, never through a default button.
+    BtnHledej->setAutoDefault(false);
 
-    auto* fieldButtons = new QHBoxLayout;
-    fieldButtons->addWidget(BtnVse);
-    fieldButtons->addWidget(BtnNic);
-    fieldButtons->addWidget(BtnInvertovat);
-    auto* fields = new QVBoxLayout;
-    fields->addWidget(CheckListBoxPolozky, 1);
-    fields->addLayout(fieldButtons);
-
-    auto* text = new QVBoxLayout;
-    text->addWidget(LblHledanyText);
-    text->addWidget(EditHledanyText);
-    text->addWidget(ChkBoxPresny);
-    text->addWidget(ChkBoxVelikost);
-    text->addStretch(1);
-    text->addWidget(BtnHledej, 0, Qt::AlignRight);
-
+    auto* right = new QVBoxLayout;
+    right->addWidget(LblHledanyText);
+    right->addWidget(EdHledanyText);
+    right->addSpacing(6);
+    right->addWidget(ChkBoxPresny);
+    right->addWidget(ChkBoxVelikost);
+    right->addStretch(1);
+    right->addWidget(BtnHledej, 0, Qt::AlignRight);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(text, 1);
-    setFixedSize(sizeHint().expandedTo(QSize(400, 170)));
-    EditHledanyText->setFocus();
+    layout->addWidget(ChkLstPolozky, 1);
+    layout->addLayout(right, 1);
+
+    EdHledanyText->setFocus(); // the window opens to be typed into
+    connect(BtnHledej, &QPushButton::clicked, this, &TFrmVyhledavaniSny::BtnHledejClick);
+    connect(EdHledanyText, &QLineEdit::returnPressed, this, &TFrmVyhledavaniSny::BtnHledejClick);
+
+    resize(QSize(400, 170).expandedTo(sizeHint()).expandedTo(minimumSizeHint()));
+    setFixedSize(size());
 }
 
-DreamSearch TFrmVyhledavaniSny::search() const {
+DreamSearch TFrmVyhledavaniSny::settings() const {
     DreamSearch s;
-    s.text = fromQ(EditHledanyText->text());
+    s.text = fromQ(EdHledanyText->text());
     s.exact = ChkBoxPresny->isChecked();
     s.caseSensitive = ChkBoxVelikost->isChecked();
-    for (int row = 0; row < CheckListBoxPolozky->count(); ++row) {
-        if (CheckListBoxPolozky->item(row)->checkState() == Qt::Checked) {
-            s.fields.push_back(kFieldItems[row].field);
+    std::array<bool, std::size(kFieldItems)> ticked{};
+    ChkLstPolozky->ticked(ticked);
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        if (ticked[i]) {
+            s.fields.push_back(kFieldItems[i].field);
         }
     }
     return s;
 }
 
-void TFrmVyhledavaniSny::BtnVseClick() {
-    for (int row = 0; row < CheckListBoxPolozky->count(); ++row) {
-        CheckListBoxPolozky->item(row)->setCheckState(Qt::Checked);
-    }
-}
-
-void TFrmVyhledavaniSny::BtnNicClick() {
-    for (int row = 0; row < CheckListBoxPolozky->count(); ++row) {
-        CheckListBoxPolozky->item(row)->setCheckState(Qt::Unchecked);
-    }
-}
-
-void TFrmVyhledavaniSny::BtnInvertovatClick() {
-    for (int row = 0; row < CheckListBoxPolozky->count(); ++row) {
-        QListWidgetItem* item = CheckListBoxPolozky->item(row);
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    }
-}
-
 void TFrmVyhledavaniSny::BtnHledejClick() {
-    const DreamSearch s = search();
-    if (const auto refusal = dreamSearchRefusal(s)) {
+    const DreamSearch search = settings();
+    if (const auto refusal = dreamSearchRefusal(search)) {
         Dialogs::current().plain(this, toQ(*refusal));
         return;
     }
-    m_run(s);
+    emit searchRequested(search);
 }
 
 void TFrmVyhledavaniSny::showEvent(QShowEvent* event) {

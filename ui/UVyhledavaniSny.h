@@ -1,57 +1,49 @@
 #pragma once
-// TFrmVyhledavaniSny, the dream search window: non-modal, on top of the dream window that
-// owns it, hidden rather than closed so the last search stays filled in.
+// TFrmVyhledavaniSny, the dream window's search window: which fields to search, the text
+// and how to match it.
 //
-// Data flow: the ticked fields, the text and the two flags make a DreamSearch
-// (data/dreams); "Hledej" shows the refusal dreamSearchRefusal gives, or hands the search
-// to the owner, which runs Hledej and lists what it finds.
+// Data flow: the dream window creates it hidden with itself and shows it, non-modal and on
+// top, from "Hledej". "Hledej" (or Enter in the text) collects the settings as a
+// DreamSearch and shows the refusal dreamSearchRefusal gives (data/dreams), or hands the
+// search to the dream window through searchRequested; the dream window runs Hledej and
+// lists the result. Escape hides the window; its settings last as long as the dream window.
 
 #include "data/dreams.h"
 
 #include <QDialog>
 
-#include <functional>
-
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace tarvenik {
 
+class CheckList;
+
 class TFrmVyhledavaniSny : public QDialog {
     Q_OBJECT
 public:
-    using Run = std::function<void(const DreamSearch&)>;
+    explicit TFrmVyhledavaniSny(QWidget* parent);
 
-    TFrmVyhledavaniSny(QWidget* parent, Run run);
+    DreamSearch settings() const;
 
-    // The search as the controls stand.
-    DreamSearch search() const;
-
-    QListWidget* CheckListBoxPolozky;
-    QPushButton* BtnVse;
-    QPushButton* BtnNic;
-    QPushButton* BtnInvertovat;
+    CheckList* ChkLstPolozky;
     QLabel* LblHledanyText;
-    QLineEdit* EditHledanyText;
+    QLineEdit* EdHledanyText;
     QCheckBox* ChkBoxPresny;
     QCheckBox* ChkBoxVelikost;
     QPushButton* BtnHledej;
 
-    void BtnVseClick();
-    void BtnNicClick();
-    void BtnInvertovatClick();
     void BtnHledejClick();
+
+signals:
+    void searchRequested(const tarvenik::DreamSearch& search);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildControls();
-
-    Run m_run;
     bool m_centred = false;
 };
 

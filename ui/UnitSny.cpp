@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace tarvenik {
@@ -46,14 +47,14 @@ TFrmSny::TFrmSny(QWidget* parent, const QString& appFolder)
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     buildControls();
 
-    FrmVyhledavaniSny =
-        new TFrmVyhledavaniSny(this, [this](const DreamSearch& search) { Hledej(search); });
+    FrmVyhledavaniSny = new TFrmVyhledavaniSny(this);
 
     onChoose(ListBoxPismena, this, &TFrmSny::ListBoxPismenaClick);
     onChoose(ListBoxNazvy, this, &TFrmSny::ListBoxNazvyClick);
     connect(BtnHledej, &QPushButton::clicked, this, &TFrmSny::BtnHledejClick);
     connect(BtnTisk, &QPushButton::clicked, this, &TFrmSny::BtnTiskClick);
     connect(BtnUlozit, &QPushButton::clicked, this, &TFrmSny::BtnUlozitClick);
+    connect(FrmVyhledavaniSny, &TFrmVyhledavaniSny::searchRequested, this, &TFrmSny::Hledej);
 }
 
 void TFrmSny::buildControls() {
@@ -63,7 +64,9 @@ void TFrmSny::buildControls() {
     for (const char letter : kDreamLetters) {
         ListBoxPismena->addItem(toQ(dreamLetterItem(letter)));
     }
-    ListBoxPismena->setFixedWidth(ListBoxPismena->sizeHintForColumn(0) + 24);
+    ListBoxPismena->setFixedWidth(ListBoxPismena->sizeHintForColumn(0) +
+                                  2 * ListBoxPismena->frameWidth() +
+                                  ListBoxPismena->verticalScrollBar()->sizeHint().width());
 
     ListBoxNazvy = new QListWidget(this);
     ListBoxNazvy->setObjectName(QStringLiteral("ListBoxNazvy"));

@@ -6,6 +6,7 @@
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/whenshown.h"
 #include "tests/tempfolder.h"
+#include "ui/CheckList.h"
 #include "ui/RichView.h"
 #include "ui/UVyhledavaniSny.h"
 #include "ui/UnitHlavni.h"
@@ -202,14 +203,14 @@ private slots:
         QVERIFY(!s->isModal());
         QVERIFY(s->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(s->windowTitle(), QStringLiteral("Vyhledávání..."));
-        QCOMPARE(s->CheckListBoxPolozky->count(), 4);
+        QCOMPARE(s->ChkLstPolozky->ListBox->count(), 4);
         QVERIFY(!s->ChkBoxPresny->isChecked() && !s->ChkBoxVelikost->isChecked());
-        QCOMPARE(s->search().fields.size(), std::size_t{4});
+        QCOMPARE(s->settings().fields.size(), std::size_t{4});
 
         // Nothing to search: no text, or no field.
         s->BtnHledej->click();
-        s->EditHledanyText->setText(QStringLiteral("pes"));
-        s->BtnNicClick();
+        s->EdHledanyText->setText(QStringLiteral("pes"));
+        s->ChkLstPolozky->BtnNic->click();
         s->BtnHledej->click();
         const auto refusals = dialogs.callsOf(QStringLiteral("message"));
         QCOMPARE(refusals.size(), std::size_t{2});
@@ -218,9 +219,9 @@ private slots:
         QCOMPARE(itemsOf(w->ListBoxNazvy), (QStringList{"Pes"}));
 
         // Invert ticks all four again; Enter in the text runs the search.
-        s->BtnInvertovatClick();
-        QCOMPARE(s->search().fields.size(), std::size_t{4});
-        QTest::keyClick(s->EditHledanyText, Qt::Key_Return);
+        s->ChkLstPolozky->BtnInvertovat->click();
+        QCOMPARE(s->settings().fields.size(), std::size_t{4});
+        QTest::keyClick(s->EdHledanyText, Qt::Key_Return);
         QCOMPARE(itemsOf(w->ListBoxNazvy), (QStringList{"Auto", "Pes"}));
         QCOMPARE(w->LblPocetNalezenych->text(), QStringLiteral("Nalezeno 2 záznamů."));
         QCOMPARE(w->entries()[0].subEntries.size(), std::size_t{3}); // over A and B, whole
@@ -228,13 +229,13 @@ private slots:
         QCOMPARE(w->RichEdit1->richDoc(), card);                     // and so does the card
 
         // Only the source ticked, case-sensitive.
-        s->BtnNicClick();
-        s->CheckListBoxPolozky->item(3)->setCheckState(Qt::Checked);
+        s->ChkLstPolozky->BtnNic->click();
+        s->ChkLstPolozky->ListBox->item(3)->setCheckState(Qt::Checked);
         s->ChkBoxVelikost->setChecked(true);
-        s->EditHledanyText->setText(QStringLiteral("Kniha"));
+        s->EdHledanyText->setText(QStringLiteral("Kniha"));
         s->BtnHledej->click();
         QCOMPARE(itemsOf(w->ListBoxNazvy), (QStringList{"Auto"}));
-        s->EditHledanyText->setText(QStringLiteral("kniha"));
+        s->EdHledanyText->setText(QStringLiteral("kniha"));
         s->BtnHledej->click();
         QCOMPARE(w->ListBoxNazvy->count(), 0);
         QCOMPARE(w->LblPocetNalezenych->text(), QStringLiteral("Nalezeno 0 záznamů."));
@@ -251,7 +252,7 @@ private slots:
         QCOMPARE(itemsOf(w->ListBoxNazvy), (QStringList{"Pes"}));
 
         // Escape hides the search window; it goes with the dream window.
-        QTest::keyClick(s->EditHledanyText, Qt::Key_Escape);
+        QTest::keyClick(s->EdHledanyText, Qt::Key_Escape);
         QVERIFY(!s->isVisible());
         QPointer<TFrmVyhledavaniSny> alive(s);
         delete w;

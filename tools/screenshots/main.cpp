@@ -24,8 +24,8 @@
 #include "ui/UnitOstatni.h"
 #include "ui/UnitPridat.h"
 #include "ui/UnitPripominky.h"
-#include "ui/UnitSvatky.h"
 #include "ui/UnitSny.h"
+#include "ui/UnitSvatky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
 #include "ui/UnitVypis.h"
@@ -378,8 +378,8 @@ int main(int argc, char* argv[]) {
 
         dreams.BtnHledej->click();
         TFrmVyhledavaniSny* search = dreams.FrmVyhledavaniSny;
-        search->EditHledanyText->setText(QStringLiteral("pes"));
-        search->CheckListBoxPolozky->item(3)->setCheckState(Qt::Unchecked);
+        search->EdHledanyText->setText(QStringLiteral("pes"));
+        search->ChkLstPolozky->ListBox->item(3)->setCheckState(Qt::Unchecked);
         search->BtnHledej->click();
         QApplication::processEvents();
         save(search, "vyhledavani_sny.png");
