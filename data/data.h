@@ -5,6 +5,7 @@
 // come out as UTF-8 and go back as Windows-1250. Failures come back as Error values naming
 // the file.
 
+#include "data/dreamcard.h"
 #include "data/dreams.h"
 #include "data/horoscopecatalogue.h"
 #include "data/horoscopes.h"

@@ -2,6 +2,9 @@
 
 #include "platform/atomicfile.h"
 #include "platform/text.h"
+#include "platform/textmatch.h"
+
+#include <algorithm>
 
 namespace tarvenik {
 
@@ -23,13 +26,16 @@ bool hasLineBreak(std::string_view s) {
     return s.find_first_of("\r\n") != std::string_view::npos;
 }
 
-} // namespace
+// A line's four fields as the file holds them: the title whole, the others not yet cut,
+// the meaning with its ",," still in.
+struct RawFields {
+    std::string_view title;
+    std::string_view refinement;
+    std::string_view meaning;
+    std::string_view source;
+};
 
-std::string DreamEntry::storedTitle() const {
-    return cutChars(title, kDreamTitleChars);
-}
-
-DreamLine parseDreamLine(std::string_view line) {
+RawFields splitFields(std::string_view line) {
     const auto field = [&line]() -> std::string_view {
         const std::size_t end = line.find(';');
         if (end == std::string_view::npos) {
@@ -39,39 +45,103 @@ DreamLine parseDreamLine(std::string_view line) {
         line.remove_prefix(end + 1);
         return f;
     };
-    DreamLine out;
-    out.title = field();
-    out.refinement = cutChars(field(), kDreamRefinementChars);
-    out.meaning = replaceAll(field(), ",,", ";");
-    out.source = cutChars(field(), kDreamSourceChars);
-    return out;
+    RawFields f;
+    f.title = field();
+    f.refinement = field();
+    f.meaning = field();
+    f.source = field();
+    return f;
+}
+
+std::string meaningOf(std::string_view raw) {
+    return replaceAll(raw, ",,", ";");
+}
+
+// The fields in their stored form: the title, refinement and source cut, the meaning with
+// its ";" back.
+bool storedFieldsMatch(const TextMatcher& matches, const std::vector<DreamField>& fields,
+                       std::string_view title, std::string_view refinement,
+                       std::string_view meaning, std::string_view source) {
+    return std::any_of(fields.begin(), fields.end(), [&](DreamField field) {
+        switch (field) {
+        case DreamField::Title:
+            return matches(title);
+        case DreamField::Refinement:
+            return matches(refinement);
+        case DreamField::Meaning:
+            return matches(meaning);
+        case DreamField::Source:
+            return matches(source);
+        }
+        return false;
+    });
+}
+
+// A line in the file's own bytes, where a character is a byte.
+bool fileLineMatches(const RawFields& f, const TextMatcher& matches,
+                     const std::vector<DreamField>& fields) {
+    const auto title = f.title.substr(0, kDreamTitleChars);
+    const auto refinement = f.refinement.substr(0, kDreamRefinementChars);
+    const auto source = f.source.substr(0, kDreamSourceChars);
+    if (f.meaning.find(",,") == std::string_view::npos) {
+        return storedFieldsMatch(matches, fields, title, refinement, f.meaning, source);
+    }
+    return storedFieldsMatch(matches, fields, title, refinement, meaningOf(f.meaning), source);
+}
+
+} // namespace
+
+std::string DreamEntry::storedTitle() const {
+    return cutChars(title, kDreamTitleChars);
+}
+
+DreamLine parseDreamLine(std::string_view line) {
+    const RawFields f = splitFields(line);
+    return {std::string(f.title), cutChars(f.refinement, kDreamRefinementChars),
+            meaningOf(f.meaning), cutChars(f.source, kDreamSourceChars)};
 }
 
 std::vector<DreamLine> parseDreamFile(std::string_view bytes) {
     std::vector<DreamLine> lines;
-    for (const std::string& line : splitTextLines(decode1250(bytes))) {
-        lines.push_back(parseDreamLine(line));
-    }
+    forEachTextLine(decode1250(bytes),
+                    [&lines](std::string_view line) { lines.push_back(parseDreamLine(line)); });
     return lines;
 }
 
-std::optional<std::size_t> DreamGrouper::add(const DreamLine& line) {
-    if (line.title != m_lastTitle) {
-        m_lastTitle = line.title;
-        m_entries.push_back(DreamEntry{line.title, {}});
-    } else if (m_entries.empty()) {
-        return std::nullopt;
+DreamGrouper::Place DreamGrouper::place(std::string_view title) {
+    if (title != m_lastTitle) {
+        m_lastTitle = title;
+        m_started = true;
+        return Place::New;
     }
-    m_entries.back().subEntries.push_back({line.refinement, line.meaning, line.source});
+    return m_started ? Place::Current : Place::None;
+}
+
+std::optional<std::size_t> DreamGrouper::add(DreamLine line) {
+    switch (place(line.title)) {
+    case Place::None:
+        return std::nullopt;
+    case Place::New:
+        m_entries.push_back(DreamEntry{std::move(line.title), {}});
+        break;
+    case Place::Current:
+        break;
+    }
+    m_entries.back().subEntries.push_back(
+        {std::move(line.refinement), std::move(line.meaning), std::move(line.source)});
     return m_entries.size() - 1;
 }
 
-std::vector<DreamEntry> groupDreamEntries(const std::vector<DreamLine>& lines) {
+std::vector<DreamEntry> groupDreamEntries(std::vector<DreamLine> lines) {
     DreamGrouper grouper;
-    for (const DreamLine& line : lines) {
-        (void)grouper.add(line);
+    for (DreamLine& line : lines) {
+        (void)grouper.add(std::move(line));
     }
     return grouper.takeEntries();
+}
+
+std::string dreamLetterItem(char letter) {
+    return std::string("  ") + letter + "  ";
 }
 
 std::filesystem::path dreamFilePath(const std::filesystem::path& appFolder, char letter) {
@@ -92,7 +162,74 @@ Result<std::vector<DreamEntry>> loadDreamLetter(const std::filesystem::path& app
     if (!lines) {
         return lines.error();
     }
-    return groupDreamEntries(*lines);
+    return groupDreamEntries(std::move(lines).value());
+}
+
+std::string dreamCountText(std::size_t count) {
+    return "Nalezeno " + std::to_string(count) + " záznamů.";
+}
+
+std::optional<std::string> dreamSearchRefusal(const DreamSearch& search) {
+    if (search.text.empty() || search.fields.empty()) {
+        return "Není co hledat!";
+    }
+    return std::nullopt;
+}
+
+bool dreamLineMatches(const DreamLine& line, const DreamSearch& search) {
+    const TextMatcher matches(search.text, search.exact, search.caseSensitive);
+    return storedFieldsMatch(matches, search.fields, firstChars(line.title, kDreamTitleChars),
+                             line.refinement, line.meaning, line.source);
+}
+
+Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
+                                       const DreamSearch& search) {
+    // The lines are matched in the files' own bytes, where they lie, and only the entries
+    // found are decoded. The files therefore stay in memory to the end, as an entry may go
+    // on into the next letter.
+    const bool possible = charactersOutside1250(search.text).empty();
+    const TextMatcher matches(encode1250(search.text), search.exact, search.caseSensitive);
+    std::vector<std::string> files;
+    files.reserve(kDreamLetters.size()); // no reallocation: the lines must stay valid
+    DreamGrouper grouper;
+    std::vector<std::string_view> entry; // the lines of the entry being read
+    bool entryFound = false;
+    std::vector<DreamEntry> found;
+    const auto endEntry = [&] {
+        if (entryFound) {
+            DreamEntry e;
+            for (const std::string_view line : entry) {
+                DreamLine l = parseDreamLine(decode1250(line));
+                e.title = std::move(l.title); // the same on every line
+                e.subEntries.push_back(
+                    {std::move(l.refinement), std::move(l.meaning), std::move(l.source)});
+            }
+            found.push_back(std::move(e));
+        }
+        entry.clear();
+        entryFound = false;
+    };
+    for (const char letter : kDreamLetters) {
+        auto bytes = readFileBytes(dreamFilePath(appFolder, letter));
+        if (!bytes) {
+            return bytes.error();
+        }
+        files.push_back(std::move(bytes).value());
+        forEachTextLine(files.back(), [&](std::string_view line) {
+            const RawFields f = splitFields(line);
+            const DreamGrouper::Place place = grouper.place(f.title);
+            if (place == DreamGrouper::Place::None) {
+                return;
+            }
+            if (place == DreamGrouper::Place::New) {
+                endEntry();
+            }
+            entry.push_back(line);
+            entryFound = entryFound || (possible && fileLineMatches(f, matches, search.fields));
+        });
+    }
+    endEntry();
+    return found;
 }
 
 Result<std::string> formatDreamLine(const DreamLine& line) {

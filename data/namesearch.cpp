@@ -2,6 +2,7 @@
 
 #include "platform/atomicfile.h"
 #include "platform/text.h"
+#include "platform/textmatch.h"
 
 #include <algorithm>
 
@@ -65,40 +66,18 @@ std::string_view rawField(std::string_view record, std::size_t field) {
     return record.substr(at + 1, length);
 }
 
-// a-z are the same bytes in Windows-1250 as in UTF-8; every other byte stays, so accented
-// letters never fold.
-char foldAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// The search text in the files' code page, folded when the search is case-blind.
+// The search text in the files' code page.
 class FieldMatcher {
 public:
     explicit FieldMatcher(const NameSearch& s)
-        : m_text(encode1250(s.text)), m_exact(s.exact), m_fold(!s.caseSensitive),
-          // A character the code page cannot hold is in no field; its '?' stand-in must not
-          // match a real question mark.
-          m_possible(decode1250(m_text) == s.text) {
-        if (m_fold) {
-            std::transform(m_text.begin(), m_text.end(), m_text.begin(), foldAscii);
-        }
-    }
+        : m_matches(encode1250(s.text), s.exact, s.caseSensitive),
+          m_possible(charactersOutside1250(s.text).empty()) {}
 
     bool possible() const { return m_possible; }
-
-    bool operator()(std::string_view field) const {
-        const auto same = [this](char f, char t) { return (m_fold ? foldAscii(f) : f) == t; };
-        if (m_exact) {
-            return std::equal(field.begin(), field.end(), m_text.begin(), m_text.end(), same);
-        }
-        return std::search(field.begin(), field.end(), m_text.begin(), m_text.end(), same) !=
-               field.end();
-    }
+    bool operator()(std::string_view field) const { return m_matches(field); }
 
 private:
-    std::string m_text;
-    bool m_exact;
-    bool m_fold;
+    TextMatcher m_matches;
     bool m_possible;
 };
 

@@ -44,6 +44,7 @@ char32_t lowerOf(char32_t cp);
 std::size_t charCount(std::string_view utf8);
 // The first n characters (all of them when there are fewer).
 std::string cutChars(std::string_view utf8, std::size_t n);
+std::string_view firstChars(std::string_view utf8, std::size_t n);
 
 // Blanks (space, tab, CR, LF) removed at both ends.
 std::string_view trimBlanks(std::string_view s);
@@ -51,6 +52,23 @@ std::string_view trimBlanks(std::string_view s);
 // The lines of a text file's content: CR LF, LF or a lone CR ends a line, and a line end at
 // the very end adds no empty line after it.
 std::vector<std::string> splitTextLines(std::string_view text);
+// The same lines handed to `each` one by one as views into `text`, without copying them.
+template <class Each> void forEachTextLine(std::string_view text, Each&& each) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            continue;
+        }
+        each(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    if (start < text.size()) {
+        each(text.substr(start));
+    }
+}
 
 // Every line end (CR LF, LF or a lone CR) becomes one blank, for texts that must stay on
 // one line: an INI line, a person's name.

@@ -15,6 +15,7 @@
 #include "ui/UnitOProgramu.h"
 #include "ui/UnitOstatni.h"
 #include "ui/UnitPripominky.h"
+#include "ui/UnitSny.h"
 #include "ui/UnitSvatky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
@@ -55,7 +56,7 @@ namespace {
 constexpr bool kHasUdaje = true;       // person dialog and report
 constexpr bool kHasJmena = true;       // names dictionary
 constexpr bool kHasSvatky = true;      // name-day browser
-constexpr bool kHasSny = false;        // dream dictionary
+constexpr bool kHasSny = true;         // dream dictionary
 constexpr bool kHasHoroskopy = true;   // horoscope catalogue
 constexpr bool kHasOstatni = true;     // other calculators
 constexpr bool kHasAktualizace = true; // update check
@@ -436,7 +437,7 @@ QDialog* TFrmHlavni::createSvatky() {
     return new TFrmSvatky(this, m_appFolder);
 }
 QDialog* TFrmHlavni::createSny() {
-    return nullptr;
+    return new TFrmSny(this, m_appFolder);
 }
 QDialog* TFrmHlavni::createHoroskopy() {
     return new TFrmHoroskopy(this, m_appFolder);

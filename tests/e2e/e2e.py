@@ -110,9 +110,9 @@ def open_calculation(ui, main):
     return ui.wait_window(CAPTION + "Nastavení výpočtu")
 
 
-# The usable entries of "Přehled" in menu order, up to "Připomínky..."; an entry whose
-# window is not built yet is disabled and skipped by the arrow keys.
-PREHLED_ENTRIES = ["Horoskopy...", "Jména...", "Svátky...", "Připomínky..."]
+# The usable entries of "Přehled" in menu order, up to "Sny..."; an entry whose window is
+# not built yet is disabled and skipped by the arrow keys.
+PREHLED_ENTRIES = ["Horoskopy...", "Jména...", "Svátky...", "Připomínky...", "Sny..."]
 
 
 def open_prehled_entry(ui, main, entry):
@@ -366,6 +366,35 @@ def picture_scenarios(ui, app_dir):
     return times
 
 
+# ---- dream dictionary -------------------------------------------------------------------
+
+def open_dreams(ui, main):
+    # Its caption is its subject alone, without the program's name.
+    open_prehled_entry(ui, main, "Sny...")
+    window = ui.wait_window("Databáze snů")
+    if main in ui.visible_windows():
+        raise Failure("the main window stays shown beside the dream dictionary")
+    return window
+
+
+def search_dreams(ui, dreams):
+    """Lists a letter, then searches all letters for a Czech word from the search window."""
+    # The letter list has the focus; an arrow key lists a letter.
+    before = ui.image(dreams)
+    ui.keys("Down")
+    listed = wait_for_change(ui, dreams, before, "a letter listed")
+    # Past the entry list and the card to "Hledej".
+    ui.keys("Tab", "Tab", "Tab")
+    on_search_button = wait_for_change(ui, dreams, listed, "the focus on Hledej")
+    ui.keys("space")
+    search = ui.wait_window("Vyhledávání...")
+    ui.type("kočka")  # the search text has the focus
+    ui.keys("Return", "Escape")
+    ui.wait_gone(search)
+    ui.focus(dreams)
+    wait_for_change(ui, dreams, on_search_button, "the entries found")
+
+
 # ---- the whole visit ----------------------------------------------------------------------
 
 def person_record(first_name, surname, date, sex):
@@ -424,6 +453,9 @@ def scenario(ui, app):
     names = open_feature_window(ui, main, "Jména...", "Databáze jmen")
     search_names(ui, names, "jiř")
     close_feature_window(ui, names, main)
+    dreams = open_dreams(ui, main)
+    search_dreams(ui, dreams)
+    close_feature_window(ui, dreams, main)
 
     quit_program(ui, main)
     app.wait_exit()

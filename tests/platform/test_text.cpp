@@ -1,4 +1,5 @@
 #include "platform/text.h"
+#include "platform/textmatch.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,13 @@ TEST(Cuts, CountAndCutByCharacters) {
     EXPECT_EQ(cutChars("Šťastný", 30), "Šťastný");
     EXPECT_EQ(cutChars("", 3), "");
     EXPECT_EQ(cutChars("abc", 0), "");
+    // The view form: a prefix of the same text, never a broken character.
+    const std::string text = "Šťastný";
+    const std::string_view first = firstChars(text, 3);
+    EXPECT_EQ(first, "Šťa");
+    EXPECT_EQ(first.data(), text.data());
+    EXPECT_EQ(firstChars(text, 7), text);
+    EXPECT_EQ(firstChars("Ššš", 2), "Šš"); // six bytes, longer than two, cut by characters
 }
 
 TEST(Cuts, TrimBlanks) {
@@ -161,5 +169,28 @@ TEST(Numbers, HalfToEven) {
                           {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-0.5, -0.0}};
     for (const Case& c : cases) {
         EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    }
+}
+
+TEST(TextMatch, ExactOrAnywhereCaseBlindFoldsOnlyAtoZ) {
+    const struct {
+        std::string text;
+        bool exact;
+        bool caseSensitive;
+        std::string field;
+        bool matches;
+    } cases[] = {
+        {"pes", false, false, "Hlídací PES", true},
+        {"pes", true, false, "Pesan", false},
+        {"pes", false, true, "Pes", false},
+        {"ŠnEK", false, false, "Šnek", true}, // accented letters never fold, a to z do
+        // The same in a file's Windows-1250 bytes.
+        {encode1250("šnek"), false, false, encode1250("Šnek"), false},
+        {encode1250("čern"), false, false, encode1250("ČERNÁ černá"), true},
+        {"", true, false, "", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextMatcher(c.text, c.exact, c.caseSensitive)(c.field), c.matches)
+            << c.text << " in " << c.field;
     }
 }

@@ -12,6 +12,7 @@
 #include "ui/TabStrip.h"
 #include "ui/UFiltr.h"
 #include "ui/UVyhledavani.h"
+#include "ui/UVyhledavaniSny.h"
 #include "ui/UnitAktualizace.h"
 #include "ui/UnitCekejte.h"
 #include "ui/UnitCoCo.h"
@@ -23,6 +24,7 @@
 #include "ui/UnitOstatni.h"
 #include "ui/UnitPridat.h"
 #include "ui/UnitPripominky.h"
+#include "ui/UnitSny.h"
 #include "ui/UnitSvatky.h"
 #include "ui/UnitText.h"
 #include "ui/UnitUdaje.h"
@@ -358,6 +360,31 @@ int main(int argc, char* argv[]) {
         save(names.FrmVyhledavani, "jmena_hledani.png");
         save(&names, "jmena_nalezeno.png");
         names.close();
+    }
+
+    // The dream dictionary on the shipped data: a letter with a card of several sub-entries,
+    // then a search with its window in front.
+    {
+        TFrmSny dreams(&main, main.appFolder());
+        dreams.show();
+        QApplication::processEvents();
+        dreams.ListBoxPismena->setCurrentRow(static_cast<int>(kDreamLetters.find('P')));
+        const auto pes = dreams.ListBoxNazvy->findItems(QStringLiteral("Pes"), Qt::MatchExactly);
+        if (!pes.isEmpty()) {
+            dreams.ListBoxNazvy->setCurrentItem(pes.front());
+        }
+        QApplication::processEvents();
+        save(&dreams, "sny.png");
+
+        dreams.BtnHledej->click();
+        TFrmVyhledavaniSny* search = dreams.FrmVyhledavaniSny;
+        search->EdHledanyText->setText(QStringLiteral("pes"));
+        search->ChkLstPolozky->ListBox->item(3)->setCheckState(Qt::Unchecked);
+        search->BtnHledej->click();
+        QApplication::processEvents();
+        save(search, "vyhledavani_sny.png");
+        save(&dreams, "sny_hledani.png");
+        dreams.close();
     }
 
     // The reminder window and the report of a vCard import, on a folder of their own whose
