@@ -134,7 +134,36 @@ private:
     std::map<std::pair<int, QIcon::Mode>, QPixmap> m_drawn;
 };
 
+class LazyIconEngine : public QIconEngine {
+public:
+    explicit LazyIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+
+private:
+    const QIcon& icon() {
+        if (m_make) {
+            m_icon = std::exchange(m_make, nullptr)();
+        }
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+};
+
 } // namespace
+
+QIcon lazyIcon(std::function<QIcon()> make) {
+    return QIcon(new LazyIconEngine(std::move(make)));
+}
 
 QIcon themedIcon(IconKind kind) {
     const IconSpec look = specOf(kind);
