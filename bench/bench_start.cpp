@@ -1,20 +1,20 @@
 // Start-up to the first paint, which bench/run times from outside (start to exit): the
 // program's start as app/main.cpp does it, on the built application folder, ending once the
 // main window has painted. Built a second time with TARVENIK_BARE as its floor: a bare
-// QWidget, shown and painted.
+// QWidget, shown and painted; with the argument "label" it shows one line of text, which
+// brings up the font system as any window with text must.
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QWidget>
 
 #include <cstdlib>
 
 #ifndef TARVENIK_BARE
+#include "ui/Startup.h"
 #include "ui/UnitHlavni.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #endif
 
 namespace {
@@ -39,13 +39,12 @@ int main(int argc, char* argv[]) {
 #ifdef TARVENIK_BARE
     QWidget window;
     window.resize(362, 200);
+    if (argc > 1) {
+        new QLabel(QStringLiteral("Dnes je úterý, 8.12.2026"), &window);
+    }
 #else
     QApplication::setApplicationName(QStringLiteral("Tarvenik"));
-    QTranslator qtCzech; // TEMPORARY until ui/Startup lands
-    if (qtCzech.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtCzech);
-    }
+    tarvenik::setUpApplication(app);
     tarvenik::TFrmHlavni window(QStringLiteral(TARVENIK_APP_DIR));
     QTimer::singleShot(0, &window, &tarvenik::TFrmHlavni::PripominkyPriSpusteni);
 #endif

@@ -5,6 +5,7 @@
 #include "bench/scratchapp.h"
 #include "tests/support/DialogRecorder.h"
 #include "tests/support/whenshown.h"
+#include "ui/Startup.h"
 #include "ui/UFiltr.h"
 #include "ui/UVyhledavani.h"
 #include "ui/UnitCoCo.h"
@@ -18,12 +19,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLibraryInfo>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <set>
@@ -94,11 +92,7 @@ void openEveryWindow(TFrmHlavni& main) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvenik"));
-    QTranslator qtCzech; // TEMPORARY until ui/Startup lands
-    if (qtCzech.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtCzech);
-    }
+    setUpApplication(app);
     const bench::ScratchApp scratch(TARVENIK_APP_DIR);
     test::DialogRecorder dialogs;
     WindowLog log;
