@@ -2,8 +2,8 @@
 // letter file repeated ten times, generated here), each against `grep -c` over the same
 // files: hledej over all letters, and the names window listing the largest letter.
 #include "bench/paired.h"
+#include "bench/tenfold.h"
 #include "data/namesearch.h"
-#include "platform/atomicfile.h"
 #include "ui/UnitJmena.h"
 
 #include <QApplication>
@@ -13,63 +13,19 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
-#include <vector>
 
 using namespace tarvenik;
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kCopies = 10;
-
-const fs::path kShipped = TARVENIK_APP_DIR;
-
-// The generated folder, removed when the program ends.
-class TenfoldFolder {
-public:
-    TenfoldFolder() {
-        std::random_device rd;
-        m_root = fs::temp_directory_path() / ("tarvenik-bench-" + std::to_string(rd()));
-        fs::create_directories(nameFilePath(m_root, "A").parent_path());
-        for (const char letter : kNameLetters) {
-            const std::string name(1, letter);
-            const auto bytes = readFileBytes(nameFilePath(kShipped, name));
-            if (!bytes) {
-                std::fprintf(stderr, "%s\n", bytes.error().text().c_str());
-                std::exit(1);
-            }
-            std::string tenfold;
-            for (int i = 0; i < kCopies; ++i) {
-                tenfold += *bytes;
-            }
-            m_bytes += tenfold.size();
-            if (!writeFileAtomic(nameFilePath(m_root, name), tenfold)) {
-                std::exit(1);
-            }
-            m_files.push_back(nameFilePath(m_root, name).string());
-        }
-    }
-    ~TenfoldFolder() {
-        std::error_code ec;
-        fs::remove_all(m_root, ec);
-    }
-    const fs::path& root() const { return m_root; }
-    const std::vector<std::string>& files() const { return m_files; }
-    std::size_t bytes() const { return m_bytes; }
-
-private:
-    fs::path m_root;
-    std::vector<std::string> m_files;
-    std::size_t m_bytes = 0;
-};
-
-const TenfoldFolder& folder() {
-    static const TenfoldFolder tenfold;
+const bench::TenfoldFolder& folder() {
+    static const bench::TenfoldFolder tenfold(
+        TARVENIK_APP_DIR, kNameLetters.size(), [](const fs::path& app, std::size_t i) {
+            return nameFilePath(app, kNameLetters.substr(i, 1));
+        });
     return tenfold;
 }
 
@@ -84,7 +40,7 @@ void BM_NamesSearch(benchmark::State& state) {
         state, [&] { found = hledej(folder().root(), search, NameFilter{}).records.size(); },
         [] { return bench::grepCount(kText, folder().files()); });
     state.counters["found"] = static_cast<double>(found);
-    state.counters["MB"] = static_cast<double>(folder().bytes()) / (1024.0 * 1024.0);
+    state.counters["MB"] = folder().megabytes();
 }
 BENCHMARK(BM_NamesSearch)->Unit(benchmark::kMillisecond)->Iterations(20);
 
