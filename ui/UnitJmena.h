@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <chrono>
 #include <vector>
 
 class QCheckBox;
@@ -31,7 +32,13 @@ class TFrmVyhledavani;
 class TFrmJmena : public QDialog {
     Q_OBJECT
 public:
-    TFrmJmena(QWidget* parent, const QString& appFolder);
+    // How often the count label is repainted while a letter fills the list: once a frame
+    // is as often as anyone can see it climb.
+    static constexpr std::chrono::milliseconds kCountRepaint{16};
+
+    // Tests pass zero for a repaint after every record.
+    TFrmJmena(QWidget* parent, const QString& appFolder,
+              std::chrono::milliseconds countRepaint = kCountRepaint);
 
     // The records behind the names list, line for line.
     const std::vector<NameRecord>& records() const { return m_records; }
@@ -69,6 +76,7 @@ private:
     void startOver();
 
     QString m_appFolder;
+    std::chrono::milliseconds m_countRepaint;
     std::vector<NameRecord> m_records;
     QString m_cardName; // the default file name for saving the card
     int m_letterBeforePress = -1;

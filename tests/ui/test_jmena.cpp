@@ -76,7 +76,7 @@ private slots:
 
     void browsesALetterAndShowsItsCard() {
         DialogRecorder dialogs;
-        TFrmJmena w(nullptr, QStringLiteral(TARVENIK_APP_DIR "/"));
+        TFrmJmena w(nullptr, QStringLiteral(TARVENIK_APP_DIR "/"), std::chrono::milliseconds(0));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tarvenik :: Databáze jmen"));
@@ -144,6 +144,22 @@ private slots:
         QCOMPARE(save.filters, shownTextFilters());
         QVERIFY(out.read("karta.rtf").starts_with("{\\rtf1"));
         QVERIFY(dialogs.callsOf(QStringLiteral("message")).empty());
+    }
+
+    void countRepaintsAtMostOnceAnInterval() {
+        // The label still ends on the full count, but a long interval means no repaint
+        // while the list fills.
+        DialogRecorder dialogs;
+        TFrmJmena w(nullptr, QStringLiteral(TARVENIK_APP_DIR "/"), std::chrono::hours(1));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PaintCounter painted;
+        w.LblPocetNalezenych->installEventFilter(&painted);
+        w.ListBoxPismena->setCurrentRow(9);
+        QVERIFY(w.ListBoxNazvy->count() > 10);
+        QCOMPARE(painted.paints, 0);
+        QCOMPARE(w.LblPocetNalezenych->text(),
+                 QStringLiteral("Nalezeno %1 záznamů.").arg(w.ListBoxNazvy->count()));
     }
 
     void searchWindowFillsTheNamesList() {

@@ -31,6 +31,13 @@ private slots:
     void tooltipsComeAtOnce() {
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 10);
     }
+
+    // The menu bar's overflow button still gets its picture, made when it is drawn.
+    void overflowIconComesWhenDrawn() {
+        const QIcon overflow =
+            QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!overflow.pixmap(16).isNull());
+    }
 };
 
 QTEST_MAIN(TestStartup)

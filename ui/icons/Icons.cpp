@@ -1,8 +1,16 @@
 #include "ui/icons/Icons.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <map>
+#include <utility>
 
 namespace tarvenik {
 
@@ -94,15 +102,72 @@ QPixmap drawn(char32_t glyph, QColor colour, int size, int glyphPixels) {
     return pix;
 }
 
+// The drawn picture, made at a size only when that size is first shown: the main window's
+// buttons and menus hold more than twenty icons, mostly unseen at start, and drawing every
+// one of them up front at three sizes took a third of the start-up.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(const IconSpec& look) : m_glyph(look.glyph), m_colour(look.colour) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        QPixmap& pix = m_drawn[{side, mode}];
+        if (pix.isNull() && side > 0) {
+            pix = drawn(m_glyph, QColor::fromRgba(m_colour), side, side * 2 / 3);
+            if (mode != QIcon::Normal) {
+                QStyleOption option;
+                option.palette = QApplication::palette();
+                pix = QApplication::style()->generatedIconPixmap(mode, pix, &option);
+            }
+        }
+        return pix;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+
+private:
+    char32_t m_glyph;
+    QRgb m_colour;
+    std::map<std::pair<int, QIcon::Mode>, QPixmap> m_drawn;
+};
+
+class LazyIconEngine : public QIconEngine {
+public:
+    explicit LazyIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+
+private:
+    const QIcon& icon() {
+        if (m_make) {
+            m_icon = std::exchange(m_make, nullptr)();
+        }
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+};
+
 } // namespace
+
+QIcon lazyIcon(std::function<QIcon()> make) {
+    return QIcon(new LazyIconEngine(std::move(make)));
+}
 
 QIcon themedIcon(IconKind kind) {
     const IconSpec look = specOf(kind);
-    QIcon fallback;
-    for (int size : {16, 24, 32}) {
-        fallback.addPixmap(drawn(look.glyph, QColor::fromRgba(look.colour), size, size * 2 / 3));
-    }
-    return QIcon::fromTheme(QString::fromLatin1(look.theme), fallback);
+    return QIcon::fromTheme(QString::fromLatin1(look.theme), QIcon(new GlyphIconEngine(look)));
 }
 
 QPixmap sexIcon(bool female) {

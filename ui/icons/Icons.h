@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <functional>
+
 namespace tarvenik {
 
 enum class IconKind {
@@ -40,6 +42,10 @@ enum class IconKind {
 };
 
 QIcon themedIcon(IconKind kind);
+
+// An icon that `make` makes when it is first painted: for icons that are rarely seen but
+// costly to make.
+QIcon lazyIcon(std::function<QIcon()> make);
 
 // The 16 x 16 sex sign of the report's header: ♀ on a rose disc, ♂ on a blue one.
 QPixmap sexIcon(bool female);
