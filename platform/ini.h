@@ -7,10 +7,12 @@
 // matching section and key win; blanks around keys and values are ignored on reading, and
 // one matching pair of quotes ('…' or "…") around a value is removed. A section header is
 // a line starting with '[' that also holds a ']'; its name lies between the first '[' and
-// the last ']'. The file is Windows-1250 with CR LF line ends.
+// the last ']'. The file is Windows-1250 with CR LF line ends; one that another editor saved
+// as UTF-8 is read as such and written back as Windows-1250.
 
 #include "platform/result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -58,7 +60,12 @@ private:
 // Letter-case-blind comparison over the whole alphabet (č equals Č).
 bool equalsCaseBlind(std::string_view a, std::string_view b);
 
-// A missing file reads as an empty document; any other failure to read is an error.
+// The person and settings files hold a few kilobytes; a file above this limit is damage
+// (or not a profile file at all) and is refused unread rather than listed line by line.
+inline constexpr std::size_t kMaxIniBytes = std::size_t{4} << 20;
+
+// A missing file reads as an empty document; any other failure to read is an error, and so
+// is a file above kMaxIniBytes.
 Result<IniDocument> loadIni(const std::filesystem::path& path);
 // Atomic: the old file stays whole if the write fails. A missing folder is created first.
 Result<void> saveIni(const std::filesystem::path& path, const IniDocument& doc);

@@ -154,6 +154,21 @@ TEST(Ini, GarbageNeverBreaksReading) {
     EXPECT_EQ(IniDocument::fromBytes(d.toBytes()).value("S", "k"), "v");
 }
 
+// A person file saved as UTF-8 by another editor (with or without a byte-order mark)
+// reads with its letters intact and is written back in the code page; a Windows-1250 file
+// stays Windows-1250, even one whose capitals could start a UTF-8 sequence.
+TEST(Ini, Utf8FromAnotherEditorReadsAsUtf8) {
+    const std::string utf8 = "[Řezníčková Božena]\r\nPrijmeni=Řezníčková\r\n";
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, encode1250(utf8)}) {
+        IniDocument d = IniDocument::fromBytes(bytes);
+        EXPECT_EQ(d.sectionNames(), std::vector<std::string>{"Řezníčková Božena"});
+        d.write("Řezníčková Božena", "Jmeno", "Božena");
+        EXPECT_EQ(d.toBytes(), encode1250(utf8 + "Jmeno=Božena\r\n"));
+    }
+    const std::string capitals = encode1250("[ČŠ]\r\nk=ň\r\n"); // C8 8A is UTF-8's Ȋ
+    EXPECT_EQ(IniDocument::fromBytes(capitals).sectionNames(), std::vector<std::string>{"ČŠ"});
+}
+
 TEST(IniFile, MissingFileIsEmptyAndFirstWriteCreatesIt) {
     TempFolder dir;
     auto loaded = loadIni(dir / "T.ini");
@@ -182,4 +197,25 @@ TEST(IniFile, FirstWriteCreatesTheMissingFolders) {
     EXPECT_FALSE(std::filesystem::exists(file.parent_path()));
     ASSERT_TRUE(writeIniValue(file, "S", "k", "v"));
     EXPECT_EQ(dir.read("share/Tarvenik/T.ini"), "[S]\r\nk=v\r\n");
+}
+
+// A profile file past the limit (or a folder in its place) is neither read nor replaced by
+// a write: the write would keep one key of it and lose the rest.
+TEST(IniFile, OversizedFileOrFolderIsRefusedAndKeptWhole) {
+    TempFolder dir;
+    const std::string big = "[S]\r\nk=v\r\n" + std::string(kMaxIniBytes, 'x');
+    dir.write("T.ini", big);
+    std::filesystem::create_directory(dir / "D.ini");
+    const std::pair<std::string, std::string> cases[] = {
+        {"T.ini", "soubor je příliš velký (nejvýš 4 MB)"},
+        {"D.ini", "je to složka, ne soubor"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const auto loaded = loadIni(dir / name);
+        ASSERT_FALSE(loaded) << name;
+        EXPECT_EQ(loaded.error().text(), (dir / name).string() + ": " + reason);
+        EXPECT_FALSE(writeIniValue(dir / name, "S", "k", "w")) << name;
+    }
+    EXPECT_EQ(dir.read("T.ini"), big);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "D.ini"));
 }
