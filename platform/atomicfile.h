@@ -15,7 +15,7 @@ namespace tarvenik {
 
 // Read limits far above any real file of the program, so that a wrong path or a damaged
 // file cannot take all memory or freeze a view.
-inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;     // data files
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;     // data files, pictures
 inline constexpr std::size_t kMaxShownTextBytes = std::size_t{4} << 20; // texts laid out in a view
 
 // The file's bytes, or an error naming the path and the reason. A missing file is an error

@@ -21,9 +21,9 @@ struct Picture {
     std::vector<std::uint8_t> rgba; // width * height * 4 bytes, rows top to bottom
 };
 
-// The file of a background picture: a camera's photo takes a few megabytes; a larger file
-// would hold up start-up while it is read and decoded.
-inline constexpr std::size_t kMaxPictureFileBytes = std::size_t{32} << 20;
+// The file of a background picture: a camera's photo takes a few megabytes, so the limit of
+// every data file leaves room to spare while a device or a huge file is never read whole.
+inline constexpr std::size_t kMaxPictureFileBytes = kMaxFileBytes;
 
 struct PictureLimits {
     int maxSide = 16384;

@@ -286,9 +286,9 @@ TEST(Picture, FileAboveTheSizeLimitIsRefusedUnread) {
     TempFolder dir;
     const std::filesystem::path big = dir / "velky.bmp";
     dir.write("velky.bmp", cardBmp24());
-    std::filesystem::resize_file(big, (std::uintmax_t{32} << 20) + 1);
+    std::filesystem::resize_file(big, (std::uintmax_t{64} << 20) + 1);
     const auto r = loadPicture(big);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error().where, big.string());
-    EXPECT_EQ(r.error().reason, "soubor je příliš velký (nejvýš 32 MB)");
+    EXPECT_EQ(r.error().reason, "soubor je příliš velký (nejvýš 64 MB)");
 }

@@ -214,7 +214,8 @@ const std::string kBmp = "Obrázky/pozadí.bmp";
 // re-encoded pixel bytes under an intact header still make a (discoloured) picture.
 const std::vector<Damage> kProfileQuiet = {Damage::Missing, Damage::Empty, Damage::Truncated,
                                            Damage::RandomBytes, Damage::Utf8};
-const std::vector<Damage> kBmpQuiet = {Damage::Utf8};
+const std::vector<Damage> kPictureQuiet = {Damage::Huge};
+const std::vector<Damage> kBmpQuiet = {Damage::Huge, Damage::Utf8};
 
 // One file of the table: where it lies, its intact bytes, the window that reads it, and the
 // damages it may come through without a message.
@@ -234,8 +235,8 @@ const std::vector<UserFile>& userFiles() {
          personDialog, kProfileQuiet},
         {"Tarvenik.ini (Nastavení)", "Tarvenik.ini", [] { return settingsNaming(kJpeg); },
          settingsDialog, kProfileQuiet},
-        {"pozadí.jpg", kJpeg, [] { return pictureAs("JPG"); }, pictureTwice, {}, kJpeg},
-        {"pozadí.png", kPng, [] { return pictureAs("PNG"); }, pictureTwice, {}, kPng},
+        {"pozadí.jpg", kJpeg, [] { return pictureAs("JPG"); }, pictureTwice, kPictureQuiet, kJpeg},
+        {"pozadí.png", kPng, [] { return pictureAs("PNG"); }, pictureTwice, kPictureQuiet, kPng},
         {"pozadí.bmp", kBmp, [] { return pictureAs("BMP"); }, pictureTwice, kBmpQuiet, kBmp},
         {"verzess.txt", {}, versionFile, updateCheck, {}},
     };
