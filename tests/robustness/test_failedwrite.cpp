@@ -210,20 +210,21 @@ const FailureCase kFailures[] = {
 // Runs `step` with the failure in place and lifts it afterwards.
 void underFailure(Failure failure, const fs::path& file, const Step& step) {
     const fs::path folder = file.parent_path();
+    std::error_code ec; // a file the step removed has no permissions to set back
     switch (failure) {
     case Failure::FolderReadOnly:
-        fs::permissions(folder, fs::perms(0555));
+        fs::permissions(folder, fs::perms(0555), ec);
         if (permissionsIgnored()) {
             setImmutable(folder, true);
         }
         step();
         setImmutable(folder, false);
-        fs::permissions(folder, fs::perms(0755));
+        fs::permissions(folder, fs::perms(0755), ec);
         return;
     case Failure::FileReadOnly:
-        fs::permissions(file, fs::perms(0444));
+        fs::permissions(file, fs::perms(0444), ec);
         step();
-        fs::permissions(file, fs::perms(0644));
+        fs::permissions(file, fs::perms(0644), ec);
         return;
     case Failure::FullDisk: {
         rlimit old{};
