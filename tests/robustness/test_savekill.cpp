@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kKills = 200;
-constexpr int kMaxDelayMicros = 3000;
+constexpr int kMinDelayMicros = 3000, kMaxDelayMicros = 30000;
 
 // What is saved: `save(b)` writes content B when b is true, A otherwise; `readsBackAs(b)`
 // tells whether the file parses to that content.
@@ -64,11 +64,12 @@ KillCount killWhileSaving(const Saving& s, unsigned seed) {
             .count() /
         kTimed;
 
-    // A few milliseconds, or two saves where one takes longer, so that kills land in the
-    // first save, the second and between them.
+    // A few milliseconds, or two saves where one takes longer (up to a bound that keeps the
+    // test short on a slow disk), so that kills land in the first save, the second and
+    // between them.
     std::mt19937 rng(seed);
     std::uniform_int_distribution<int> delay(
-        0, std::max(kMaxDelayMicros, static_cast<int>(2 * count.saveMicros)));
+        0, std::clamp(static_cast<int>(2 * count.saveMicros), kMinDelayMicros, kMaxDelayMicros));
     for (int kill = 0; kill < kKills; ++kill) {
         const bool wasB = bytesOf(s.file) == bytesB;
         const pid_t child = ::fork();
@@ -92,7 +93,8 @@ KillCount killWhileSaving(const Saving& s, unsigned seed) {
             ++(isB ? count.b : count.a);
         } else {
             count.faults.push_back("kill " + std::to_string(kill) + ": " +
-                                   std::to_string(now.size()) + " bytes, neither A nor B");
+                                   std::to_string(now.size()) + " bytes, " +
+                                   (isA || isB ? "not read back as saved" : "neither A nor B"));
         }
     }
     std::error_code ec;
