@@ -35,6 +35,10 @@ Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view
 Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                              const std::function<void()>& beforeRename);
 
+// Removes the file; one that is already gone is no error. A file without write permission
+// is left in place, as writeFileAtomic leaves it: removing it would lose what it holds.
+Result<void> removeFile(const std::filesystem::path& path);
+
 // True when `folder` is an existing folder in which this process may create files.
 bool isWritableFolder(const std::filesystem::path& folder);
 
