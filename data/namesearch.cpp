@@ -32,7 +32,7 @@ struct LetterBytes {
 
 LetterBytes readLetter(const fs::path& appFolder, char letter) {
     const fs::path path = nameFilePath(appFolder, std::string(1, letter));
-    auto read = readFileBytes(path);
+    auto read = readFileBytes(path, kMaxListFileBytes);
     if (!read) {
         return {{}, read.error()};
     }
