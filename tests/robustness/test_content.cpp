@@ -267,15 +267,15 @@ struct CaseRun {
     bool unchanged = false;
 };
 
-// The shipped folder with the report's person, copied afresh for every case.
+// The shipped folder with the report's person, copied afresh for every case: the data folder,
+// the calendars and the help texts, not the executable (the one name without a suffix).
 class Pristine {
 public:
     Pristine() {
-        std::error_code ec;
         for (const auto& entry : fs::directory_iterator(TARVENIK_APP_DIR)) {
-            if (entry.is_directory(ec) || entry.path().extension() != "") {
-                fs::copy(entry.path(), m_dir / entry.path().filename(), fs::copy_options::recursive,
-                         ec);
+            if (entry.is_directory() || entry.path().has_extension()) {
+                fs::copy(entry.path(), m_dir / entry.path().filename(),
+                         fs::copy_options::recursive);
             }
         }
         const auto record = writePerson(m_dir.path(), kPerson);
