@@ -19,9 +19,11 @@ Error systemErrorAt(const fs::path& path, int err) {
 }
 
 Error tooLarge(const fs::path& path, std::size_t maxBytes) {
+    constexpr std::size_t kKB = std::size_t{1} << 10;
     constexpr std::size_t kMB = std::size_t{1} << 20;
-    const std::string limit = maxBytes % kMB == 0 ? std::to_string(maxBytes / kMB) + " MB"
-                                                  : std::to_string(maxBytes) + " B";
+    const std::string limit = maxBytes % kMB == 0   ? std::to_string(maxBytes / kMB) + " MB"
+                              : maxBytes % kKB == 0 ? std::to_string(maxBytes / kKB) + " KB"
+                                                    : std::to_string(maxBytes) + " B";
     return Error{path.string(), "soubor je příliš velký (nejvýš " + limit + ")"};
 }
 

@@ -181,6 +181,11 @@ TEST(AtomicFile, ReadsUpToTheLimitAndNotAByteMore) {
     const auto status = readFileBytes("/proc/self/status", 10);
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().reason, "soubor je příliš velký (nejvýš 10 B)");
+    EXPECT_EQ(readFileBytes(dir / "f.txt", 512).error().reason,
+              "soubor je příliš velký (nejvýš 512 B)");
+    dir.write("f.txt", std::string(16385, 'x'));
+    EXPECT_EQ(readFileBytes(dir / "f.txt", 16384).error().reason,
+              "soubor je příliš velký (nejvýš 16 KB)");
     EXPECT_TRUE(readFileBytes("/proc/self/status"));
 }
 
