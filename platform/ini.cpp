@@ -12,49 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// True when every byte above 0x7F belongs to a well-formed UTF-8 sequence, and there is one.
-bool isUtf8BeyondAscii(std::string_view bytes) {
-    bool beyondAscii = false;
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        const std::size_t more = lead >= 0xC2 && lead <= 0xDF   ? 1
-                                 : lead >= 0xE0 && lead <= 0xEF ? 2
-                                 : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                                : 0;
-        if (more == 0 || bytes.size() - i <= more) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= more; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        beyondAscii = true;
-        i += more + 1;
-    }
-    return beyondAscii;
-}
-
-// The text of a file that another editor may have saved as UTF-8: bytes that hold
-// characters beyond ASCII and are valid UTF-8 throughout are read as UTF-8 (a leading
-// byte-order mark dropped), any other bytes as Windows-1250. Czech Windows-1250 text is
-// practically never valid UTF-8: its accented small letters are never followed by the
-// bytes a UTF-8 sequence needs.
-std::string decodeUtf8Or1250(std::string_view bytes) {
-    if (!isUtf8BeyondAscii(bytes)) {
-        return decode1250(bytes);
-    }
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
-    return std::string(bytes);
-}
-
 std::optional<std::string_view> sectionNameOf(std::string_view line) {
     const std::string_view t = trimBlanks(line);
     if (t.empty() || t.front() != '[') {
@@ -120,7 +77,7 @@ bool equalsCaseBlind(std::string_view a, std::string_view b) {
 
 IniDocument IniDocument::fromBytes(std::string_view bytes) {
     IniDocument doc;
-    doc.m_lines = splitTextLines(decodeUtf8Or1250(bytes));
+    doc.m_lines = splitTextLines(decode1250(bytes));
     return doc;
 }
 

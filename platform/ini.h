@@ -7,8 +7,7 @@
 // matching section and key win; blanks around keys and values are ignored on reading, and
 // one matching pair of quotes ('…' or "…") around a value is removed. A section header is
 // a line starting with '[' that also holds a ']'; its name lies between the first '[' and
-// the last ']'. The file is Windows-1250 with CR LF line ends; one that another editor saved
-// as UTF-8 is read as such and written back as Windows-1250.
+// the last ']'. The file is Windows-1250 with CR LF line ends.
 
 #include "platform/result.h"
 

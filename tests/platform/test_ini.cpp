@@ -154,21 +154,6 @@ TEST(Ini, GarbageNeverBreaksReading) {
     EXPECT_EQ(IniDocument::fromBytes(d.toBytes()).value("S", "k"), "v");
 }
 
-// A person file saved as UTF-8 by another editor (with or without a byte-order mark)
-// reads with its letters intact and is written back in the code page; a Windows-1250 file
-// stays Windows-1250, even one whose capitals could start a UTF-8 sequence.
-TEST(Ini, Utf8FromAnotherEditorReadsAsUtf8) {
-    const std::string utf8 = "[Řezníčková Božena]\r\nPrijmeni=Řezníčková\r\n";
-    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, encode1250(utf8)}) {
-        IniDocument d = IniDocument::fromBytes(bytes);
-        EXPECT_EQ(d.sectionNames(), std::vector<std::string>{"Řezníčková Božena"});
-        d.write("Řezníčková Božena", "Jmeno", "Božena");
-        EXPECT_EQ(d.toBytes(), encode1250(utf8 + "Jmeno=Božena\r\n"));
-    }
-    const std::string capitals = encode1250("[ČŠ]\r\nk=ň\r\n"); // C8 8A is UTF-8's Ȋ
-    EXPECT_EQ(IniDocument::fromBytes(capitals).sectionNames(), std::vector<std::string>{"ČŠ"});
-}
-
 TEST(IniFile, MissingFileIsEmptyAndFirstWriteCreatesIt) {
     TempFolder dir;
     auto loaded = loadIni(dir / "T.ini");
