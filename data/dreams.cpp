@@ -149,7 +149,7 @@ std::filesystem::path dreamFilePath(const std::filesystem::path& appFolder, char
 }
 
 Result<std::vector<DreamLine>> readDreamFile(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
+    auto bytes = readFileBytes(path, kMaxListFileBytes);
     if (!bytes) {
         return bytes.error();
     }
@@ -210,7 +210,7 @@ Result<std::vector<DreamEntry>> Hledej(const std::filesystem::path& appFolder,
         entryFound = false;
     };
     for (const char letter : kDreamLetters) {
-        auto bytes = readFileBytes(dreamFilePath(appFolder, letter));
+        auto bytes = readFileBytes(dreamFilePath(appFolder, letter), kMaxListFileBytes);
         if (!bytes) {
             return bytes.error();
         }

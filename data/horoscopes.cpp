@@ -63,11 +63,11 @@ fs::path horoscopeFolder(const fs::path& appFolder, std::string_view system) {
 }
 
 Result<std::vector<std::string>> readTabs(const fs::path& appFolder, std::string_view system) {
-    return readTextLines(horoscopeFolder(appFolder, system) / "tabs.txt");
+    return readTextLines(horoscopeFolder(appFolder, system) / "tabs.txt", kMaxHoroscopeListBytes);
 }
 
 Result<std::vector<std::string>> readSignList(const fs::path& appFolder, std::string_view system) {
-    return readTextLines(horoscopeFolder(appFolder, system) / "seznam.txt");
+    return readTextLines(horoscopeFolder(appFolder, system) / "seznam.txt", kMaxHoroscopeListBytes);
 }
 
 fs::path horoscopeTextPath(const fs::path& appFolder, std::string_view system,

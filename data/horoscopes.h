@@ -5,6 +5,7 @@
 
 #include "platform/result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 namespace tarvenik {
 
 inline constexpr const char* kInfoSystem = "Informace";
+// A tab or sign list holds a few dozen short lines; each line becomes a tab or a list entry.
+inline constexpr std::size_t kMaxHoroscopeListBytes = 16 * 1024;
 
 // The horoscope systems the report shows, each a folder of the same name.
 enum class HoroscopeSystem {

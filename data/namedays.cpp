@@ -71,7 +71,8 @@ std::optional<DayMonth> parseNameDayKey(std::string_view key) {
 }
 
 Result<std::optional<std::string>> namesForDate(const fs::path& appFolder, DateTime date) {
-    const auto bytes = readFileBytes(nameDayPath(appFolder, NameDayFile::Standard));
+    const auto bytes =
+        readFileBytes(nameDayPath(appFolder, NameDayFile::Standard), kMaxListFileBytes);
     if (!bytes) {
         return bytes.error();
     }

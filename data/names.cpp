@@ -106,7 +106,7 @@ fs::path nameFilePath(const fs::path& appFolder, std::string_view letter) {
 }
 
 Result<std::vector<NameRecord>> readNameFile(const fs::path& path) {
-    auto bytes = readFileBytes(path);
+    auto bytes = readFileBytes(path, kMaxListFileBytes);
     if (!bytes) {
         return bytes.error();
     }

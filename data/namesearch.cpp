@@ -24,7 +24,19 @@ constexpr std::array<std::size_t, kNameFields.size()> fieldOffsets() {
 }
 constexpr auto kFieldOffsets = fieldOffsets();
 
-// A letter file's whole records; a record cut short at the end is an error after them.
+// A length byte above its field's capacity, which the writer never writes: the record is
+// damaged (overwritten, or not a names file at all).
+bool damagedRecord(std::string_view record) {
+    for (std::size_t f = 0; f < kNameFields.size(); ++f) {
+        if (static_cast<unsigned char>(record[kFieldOffsets[f]]) > kNameFields[f].maxChars) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A letter file's sound records; a damaged record, or one cut short at the end, ends them
+// with an error.
 struct LetterBytes {
     std::string bytes;
     std::optional<Error> error;
@@ -32,16 +44,24 @@ struct LetterBytes {
 
 LetterBytes readLetter(const fs::path& appFolder, char letter) {
     const fs::path path = nameFilePath(appFolder, std::string(1, letter));
-    auto read = readFileBytes(path);
+    auto read = readFileBytes(path, kMaxListFileBytes);
     if (!read) {
         return {{}, read.error()};
     }
     LetterBytes out{std::move(*read), std::nullopt};
-    if (const std::size_t whole = out.bytes.size() - out.bytes.size() % kNameRecordSize;
-        whole != out.bytes.size()) {
-        out.error = Error{path.string(),
-                          "neúplný záznam na konci souboru (bajt " + std::to_string(whole) + ")"};
-        out.bytes.resize(whole);
+    const auto stopAt = [&](std::size_t at, const char* what) {
+        out.error = Error{path.string(), std::string(what) + " (bajt " + std::to_string(at) + ")"};
+        out.bytes.resize(at);
+    };
+    const std::size_t whole = out.bytes.size() - out.bytes.size() % kNameRecordSize;
+    for (std::size_t at = 0; at < whole; at += kNameRecordSize) {
+        if (damagedRecord(std::string_view(out.bytes).substr(at, kNameRecordSize))) {
+            stopAt(at, "poškozený záznam");
+            return out;
+        }
+    }
+    if (whole != out.bytes.size()) {
+        stopAt(whole, "neúplný záznam na konci souboru");
     }
     return out;
 }

@@ -67,7 +67,8 @@ struct NameListing {
 };
 
 // The letter file's records in file order, only those that pass `filter` when it is given.
-// A record cut short at the end of the file is an error after the whole ones.
+// A record cut short at the end of the file, or a damaged one (a length byte above its
+// field's capacity), is an error after the sound records before it.
 NameListing browseNameLetter(const std::filesystem::path& appFolder, std::string_view letter,
                              const NameFilter* filter);
 

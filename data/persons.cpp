@@ -1,10 +1,10 @@
 #include "data/persons.h"
 
+#include "platform/atomicfile.h"
 #include "platform/ini.h"
 #include "platform/text.h"
 
 #include <set>
-#include <system_error>
 
 namespace tarvenik {
 
@@ -165,13 +165,7 @@ Result<void> erasePerson(const fs::path& userFolder, const std::string& recordNa
 }
 
 Result<void> deleteAllPersons(const fs::path& userFolder) {
-    const fs::path file = personFile(userFolder);
-    std::error_code ec;
-    fs::remove(file, ec);
-    if (ec) {
-        return systemError(file.string(), ec.value());
-    }
-    return {};
+    return removeFile(personFile(userFolder));
 }
 
 } // namespace tarvenik

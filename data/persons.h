@@ -77,7 +77,8 @@ Result<void> erasePerson(const std::filesystem::path& userFolder, const std::str
 Result<std::string> replacePerson(const std::filesystem::path& userFolder,
                                   const std::string& oldRecordName, const Person& person);
 
-// Deletes Udaje.ini itself; a file that is already gone is no error.
+// Deletes Udaje.ini itself; a file that is already gone is no error. A read-only file is
+// not deleted (a failure), as no other write replaces it.
 Result<void> deleteAllPersons(const std::filesystem::path& userFolder);
 
 } // namespace tarvenik

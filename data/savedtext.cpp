@@ -14,4 +14,10 @@ SavedText savedTextOf(const std::filesystem::path& chosen) {
     return {chosen, asciiUpper(suffix) == ".PDF" ? SavedTextFormat::Pdf : SavedTextFormat::Rtf};
 }
 
+bool isCompletePdf(std::string_view bytes) {
+    const auto last = bytes.find_last_not_of(" \t\r\n\f");
+    return bytes.starts_with("%PDF-") && last != std::string_view::npos &&
+           bytes.substr(0, last + 1).ends_with("%%EOF");
+}
+
 } // namespace tarvenik

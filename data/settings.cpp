@@ -21,12 +21,18 @@ struct KeyWrite {
     std::string value;
 };
 
-template <std::size_t N>
-Result<void> writeInOrder(const fs::path& file, const KeyWrite (&writes)[N]) {
+// All keys in one write of the file, so that a failure or a crash leaves either the old
+// file or the new one, never a save that stopped half way.
+template <std::size_t N> Result<void> writeKeys(const fs::path& file, const KeyWrite (&writes)[N]) {
+    auto doc = loadIni(file);
+    if (!doc) {
+        return Error{file.string(), doc.error().reason};
+    }
     for (const KeyWrite& w : writes) {
-        if (auto r = writeIniValue(file, w.section, w.key, w.value); !r) {
-            return Error{file.string(), r.error().reason};
-        }
+        doc->write(w.section, w.key, w.value);
+    }
+    if (auto saved = saveIni(file, *doc); !saved) {
+        return Error{file.string(), saved.error().reason};
     }
     return {};
 }
@@ -62,7 +68,7 @@ Result<void> saveSettings(const fs::path& userFolder, const AppSettings& s) {
         {"Obrazek", "Pouzit", flag(s.Pouzit)},
         {"Obrazek", "Cesta", s.Cesta},
     };
-    return writeInOrder(settingsPath(userFolder), writes);
+    return writeKeys(settingsPath(userFolder), writes);
 }
 
 std::string unableToWriteMessage(const fs::path& path) {
@@ -92,7 +98,7 @@ Result<void> writeRememberedSelection(const fs::path& userFolder, const Remember
         {"Pamatovat", "Uzivatel", r.Uzivatel},
         {"Pamatovat", "Partner", r.Partner},
     };
-    return writeInOrder(settingsPath(userFolder), writes);
+    return writeKeys(settingsPath(userFolder), writes);
 }
 
 Result<bool> readRemindersAtStartup(const fs::path& userFolder) {
@@ -105,7 +111,7 @@ Result<bool> readRemindersAtStartup(const fs::path& userFolder) {
 
 Result<void> writeRemindersAtStartup(const fs::path& userFolder, bool on) {
     const KeyWrite writes[] = {{"Pripominky", "Pripominky", flag(on)}};
-    return writeInOrder(settingsPath(userFolder), writes);
+    return writeKeys(settingsPath(userFolder), writes);
 }
 
 std::string storedPicturePath(const std::string& chosen, const std::string& appFolder) {

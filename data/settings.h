@@ -1,7 +1,7 @@
 #pragma once
 // The settings file Tarvenik.ini: the preferences the settings dialog writes and the
 // person selection the person dialog remembers. Reading gives every missing or malformed
-// key its default; writing goes key by key through the profile engine, each write atomic.
+// key its default; each save changes its keys in one atomic write of the whole file.
 // `userFolder` is the folder userFilesFolder (data/userfiles) chose for the file; a
 // background picture is still found from the application folder.
 
@@ -32,8 +32,8 @@ std::filesystem::path settingsPath(const std::filesystem::path& userFolder);
 Result<AppSettings> readSettings(const std::filesystem::path& userFolder);
 
 // Writes Vypocet/Partner, Pamatovat/Pamatovat, Vypocet/Pruhlednost,
-// Vypocet/Pruhlednost_value, Obrazek/Pouzit, Obrazek/Cesta in this order. The first write
-// that fails stops the save; the keys before it stay written.
+// Vypocet/Pruhlednost_value, Obrazek/Pouzit, Obrazek/Cesta in this order, all in one write:
+// a save that fails leaves the file as it was.
 Result<void> saveSettings(const std::filesystem::path& userFolder, const AppSettings& settings);
 
 // "Unable to write to <path>", the report of a failed save.
@@ -54,7 +54,7 @@ struct RememberedSelection {
 // PartnerZAP defaults to the loaded Vypocet/Partner, the two names to empty texts.
 Result<RememberedSelection> readRememberedSelection(const std::filesystem::path& userFolder,
                                                     bool loadedPartner);
-// Writes PartnerZAP, Uzivatel, Partner in this order, stopping at the first failure.
+// Writes PartnerZAP, Uzivatel, Partner in this order, all or none.
 Result<void> writeRememberedSelection(const std::filesystem::path& userFolder,
                                       const RememberedSelection& selection);
 

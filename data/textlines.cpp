@@ -5,8 +5,9 @@
 
 namespace tarvenik {
 
-Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
+Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path,
+                                               std::size_t maxBytes) {
+    auto bytes = readFileBytes(path, maxBytes);
     if (!bytes) {
         return bytes.error();
     }

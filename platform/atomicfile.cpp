@@ -19,9 +19,11 @@ Error systemErrorAt(const fs::path& path, int err) {
 }
 
 Error tooLarge(const fs::path& path, std::size_t maxBytes) {
+    constexpr std::size_t kKB = std::size_t{1} << 10;
     constexpr std::size_t kMB = std::size_t{1} << 20;
-    const std::string limit = maxBytes % kMB == 0 ? std::to_string(maxBytes / kMB) + " MB"
-                                                  : std::to_string(maxBytes) + " B";
+    const std::string limit = maxBytes % kMB == 0   ? std::to_string(maxBytes / kMB) + " MB"
+                              : maxBytes % kKB == 0 ? std::to_string(maxBytes / kKB) + " KB"
+                                                    : std::to_string(maxBytes) + " B";
     return Error{path.string(), "soubor je příliš velký (nejvýš " + limit + ")"};
 }
 
@@ -117,6 +119,22 @@ Result<fs::path> writeTarget(const fs::path& path) {
     return systemErrorAt(path, ELOOP);
 }
 
+// Why an existing file may not be replaced or removed: it is a folder, or it may not be
+// written. The write bits decide for root too, who passes every access check.
+std::optional<Error> replaceRefusal(const fs::path& path, const fs::path& target,
+                                    const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) {
+        return systemErrorAt(path, EISDIR);
+    }
+    if ((st.st_mode & 0222) == 0) {
+        return Error{path.string(), "soubor je jen pro čtení"};
+    }
+    if (::access(target.c_str(), W_OK) != 0) {
+        return systemErrorAt(path, errno);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Result<std::string> readFileBytes(const fs::path& path, std::size_t maxBytes) {
@@ -174,16 +192,8 @@ Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes,
     struct stat st {};
     const bool exists = ::stat(target->c_str(), &st) == 0;
     if (exists) {
-        if (S_ISDIR(st.st_mode)) {
-            return systemErrorAt(path, EISDIR);
-        }
-        // The rename would replace a file that may not be written; the write bits decide
-        // for root too, who passes every access check.
-        if ((st.st_mode & 0222) == 0) {
-            return Error{path.string(), "soubor je jen pro čtení"};
-        }
-        if (::access(target->c_str(), W_OK) != 0) {
-            return systemErrorAt(path, errno);
+        if (auto refused = replaceRefusal(path, *target, st)) {
+            return *refused;
         }
     }
     TempFile temp(*target);
@@ -215,6 +225,22 @@ Result<void> writeFileAtomic(const fs::path& path, std::string_view bytes,
     }
     temp.commit();
     syncFolder(target->parent_path());
+    return {};
+}
+
+Result<void> removeFile(const fs::path& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? Result<void>{} : systemErrorAt(path, errno);
+    }
+    if (!S_ISLNK(st.st_mode)) {
+        if (auto refused = replaceRefusal(path, path, st)) {
+            return *refused;
+        }
+    }
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        return systemErrorAt(path, errno);
+    }
     return {};
 }
 

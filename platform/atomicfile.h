@@ -17,6 +17,9 @@ namespace tarvenik {
 // file cannot take all memory or freeze a view.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;     // data files, pictures
 inline constexpr std::size_t kMaxShownTextBytes = std::size_t{4} << 20; // texts laid out in a view
+// Calendars, dictionary letters and word lists are a few dozen KB; every line of one may end
+// up in a list, so a file of many MB would freeze the window that lists it.
+inline constexpr std::size_t kMaxListFileBytes = std::size_t{4} << 20;
 
 // The file's bytes, or an error naming the path and the reason. A missing file is an error
 // of kind NotFound. Only a regular file is read: a device or a pipe is refused at once,
@@ -34,6 +37,10 @@ Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view
 // test passes one that kills the process to prove that the old file survives.
 Result<void> writeFileAtomic(const std::filesystem::path& path, std::string_view bytes,
                              const std::function<void()>& beforeRename);
+
+// Removes the file; one that is already gone is no error. A file without write permission
+// is left in place, as writeFileAtomic leaves it: removing it would lose what it holds.
+Result<void> removeFile(const std::filesystem::path& path);
 
 // True when `folder` is an existing folder in which this process may create files.
 bool isWritableFolder(const std::filesystem::path& folder);

@@ -235,7 +235,7 @@ Result<IniDocument> loadIni(const fs::path& path) {
         }
         return IniDocument{};
     }
-    auto bytes = readFileBytes(path);
+    auto bytes = readFileBytes(path, kMaxIniBytes);
     if (!bytes) {
         return bytes.error();
     }

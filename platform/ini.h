@@ -11,6 +11,7 @@
 
 #include "platform/result.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -58,7 +59,12 @@ private:
 // Letter-case-blind comparison over the whole alphabet (č equals Č).
 bool equalsCaseBlind(std::string_view a, std::string_view b);
 
-// A missing file reads as an empty document; any other failure to read is an error.
+// The person and settings files hold a few kilobytes; a file above this limit is damage
+// (or not a profile file at all) and is refused unread rather than listed line by line.
+inline constexpr std::size_t kMaxIniBytes = std::size_t{4} << 20;
+
+// A missing file reads as an empty document; any other failure to read is an error, and so
+// is a file above kMaxIniBytes.
 Result<IniDocument> loadIni(const std::filesystem::path& path);
 // Atomic: the old file stays whole if the write fails. A missing folder is created first.
 Result<void> saveIni(const std::filesystem::path& path, const IniDocument& doc);

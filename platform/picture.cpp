@@ -219,13 +219,38 @@ namespace {
 struct JpegError {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
+    const char* reason; // in the user's words; the library's own messages are English
 };
 
-[[noreturn]] void jpegFatal(j_common_ptr cinfo) {
+// The reasons a user can act on: the file was cut short, it is a kind of JPEG this program
+// does not decode, or it is damaged in some other way.
+const char* jpegReason(int code) {
+    switch (code) {
+    case JWRN_JPEG_EOF:
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY:
+        return "poškozený soubor JPEG (soubor je neúplný)";
+    case JERR_ARITH_NOTIMPL:
+    case JERR_BAD_PRECISION:
+    case JERR_CONVERSION_NOTIMPL:
+    case JERR_NOTIMPL:
+    case JERR_NOT_COMPILED:
+        return "nepodporovaný druh souboru JPEG";
+    case JERR_OUT_OF_MEMORY:
+        return "nedostatek paměti";
+    default:
+        return "poškozený soubor JPEG (data obrázku jsou poškozená)";
+    }
+}
+
+[[noreturn]] void jpegStop(j_common_ptr cinfo, const char* reason) {
     auto* err = reinterpret_cast<JpegError*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, err->message);
+    err->reason = reason;
     std::longjmp(err->jump, 1);
+}
+
+[[noreturn]] void jpegFatal(j_common_ptr cinfo) {
+    jpegStop(cinfo, jpegReason(cinfo->err->msg_code));
 }
 
 // A warning means the data is corrupt or cut short; the library would go on and paint the
@@ -244,8 +269,7 @@ void jpegSilent(j_common_ptr) {}
 void jpegProgress(j_common_ptr cinfo) {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->is_decompressor && d->input_scan_number > 500) {
-        std::strcpy(reinterpret_cast<JpegError*>(cinfo->err)->message, "příliš mnoho průchodů");
-        std::longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1);
+        jpegStop(cinfo, "poškozený soubor JPEG (příliš mnoho průchodů)");
     }
 }
 
@@ -314,7 +338,7 @@ Result<Picture> decodeJpeg(std::string_view bytes, std::string_view where,
         if (!job->sizeError.empty()) {
             return fail(where, job->sizeError);
         }
-        return fail(where, std::string("poškozený soubor JPEG (") + job->err.message + ")");
+        return fail(where, job->err.reason);
     }
     return std::move(job->pic);
 }
@@ -329,14 +353,20 @@ struct PngJob {
     std::string_view bytes;
     std::size_t pos = 0;
     Picture pic;
-    std::string message;
-    bool tooBig = false;
+    std::string reason; // set before our own stops; the library's messages are English
 };
 
-[[noreturn]] void pngFatal(png_structp png, png_const_charp msg) {
+[[noreturn]] void pngFatal(png_structp png, png_const_charp) {
     auto* job = static_cast<PngJob*>(png_get_error_ptr(png));
-    job->message = msg ? msg : "";
+    if (job->reason.empty()) {
+        job->reason = "poškozený soubor PNG (data obrázku jsou poškozená)";
+    }
     png_longjmp(png, 1);
+}
+
+[[noreturn]] void pngStop(png_structp png, const char* reason) {
+    static_cast<PngJob*>(png_get_error_ptr(png))->reason = reason;
+    png_error(png, reason);
 }
 
 void pngWarning(png_structp, png_const_charp) {}
@@ -344,7 +374,7 @@ void pngWarning(png_structp, png_const_charp) {}
 void pngRead(png_structp png, png_bytep out, png_size_t length) {
     auto* job = static_cast<PngJob*>(png_get_io_ptr(png));
     if (job->bytes.size() - job->pos < length) {
-        png_error(png, "soubor je neúplný");
+        pngStop(png, "poškozený soubor PNG (soubor je neúplný)");
     }
     std::memcpy(out, job->bytes.data() + job->pos, length);
     job->pos += length;
@@ -360,8 +390,7 @@ bool runPng(PngJob& job, const PictureLimits& limits) {
     const png_uint_32 w = png_get_image_width(job.png, job.info);
     const png_uint_32 h = png_get_image_height(job.png, job.info);
     if (auto problem = sizeProblem(w, h, limits)) {
-        job.message = *problem;
-        job.tooBig = true;
+        job.reason = *problem;
         return false;
     }
     const int type = png_get_color_type(job.png, job.info);
@@ -374,7 +403,7 @@ bool runPng(PngJob& job, const PictureLimits& limits) {
     const int passes = png_set_interlace_handling(job.png);
     png_read_update_info(job.png, job.info);
     if (png_get_rowbytes(job.png, job.info) != std::size_t{w} * 4) {
-        png_error(job.png, "nečekaný formát bodů");
+        pngStop(job.png, "poškozený soubor PNG (nečekaný formát bodů)");
     }
     job.pic = blankPicture(static_cast<int>(w), static_cast<int>(h));
     for (int pass = 0; pass < passes; ++pass) {
@@ -406,10 +435,7 @@ Result<Picture> decodePng(std::string_view bytes, std::string_view where,
     const bool ok = runPng(*job, limits);
     png_destroy_read_struct(&job->png, &job->info, nullptr);
     if (!ok) {
-        if (job->tooBig) {
-            return fail(where, job->message);
-        }
-        return fail(where, "poškozený soubor PNG (" + job->message + ")");
+        return fail(where, job->reason);
     }
     return std::move(job->pic);
 }

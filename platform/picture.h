@@ -21,10 +21,14 @@ struct Picture {
     std::vector<std::uint8_t> rgba; // width * height * 4 bytes, rows top to bottom
 };
 
+// The file of a background picture: a camera's photo takes a few megabytes, so the limit of
+// every data file leaves room to spare while a device or a huge file is never read whole.
+inline constexpr std::size_t kMaxPictureFileBytes = kMaxFileBytes;
+
 struct PictureLimits {
     int maxSide = 16384;
-    std::size_t maxBytes = std::size_t{256} << 20; // decoded RGBA
-    std::size_t maxFileBytes = kMaxFileBytes;      // the file; far above any real photo
+    std::size_t maxBytes = std::size_t{256} << 20;   // decoded RGBA
+    std::size_t maxFileBytes = kMaxPictureFileBytes; // the file
 };
 
 enum class PictureFormat { Unknown, Bmp, Jpeg, Png };

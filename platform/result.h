@@ -41,6 +41,10 @@ inline std::string systemErrorText(int err) {
         return "chybí oprávnění";
     case ENOSPC:
         return "na disku není volné místo";
+    case EFBIG: // a file size limit of the process or of the file system
+        return "soubor je příliš velký";
+    case EDQUOT:
+        return "byla překročena kvóta disku";
     case EROFS:
         return "systém souborů je jen pro čtení";
     default:

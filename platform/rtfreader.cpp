@@ -213,6 +213,7 @@ public:
     explicit Reader(std::string_view s) : m_s(s) {}
 
     RichDoc run(std::size_t start);
+    bool closed() const { return m_closed; }
 
 private:
     // Tokens
@@ -238,6 +239,7 @@ private:
     std::string_view m_s;
     std::size_t m_pos = 0;
     bool m_done = false;
+    bool m_closed = false; // the document's closing brace was read
 
     std::vector<GroupState> m_stack;
     std::size_t m_overflow = 0; // groups beyond kMaxDepth, sharing their parent's state
@@ -358,6 +360,7 @@ void Reader::closeGroup() {
         // The document's closing brace: whatever follows is not RTF. The state stays, so
         // a last paragraph without \par keeps its alignment and mark.
         m_done = true;
+        m_closed = true;
         return;
     }
     m_st = m_stack.back();
@@ -790,13 +793,33 @@ std::size_t rtfStart(std::string_view bytes) {
 
 } // namespace
 
-Result<RichDoc> readRtf(std::string_view bytes) {
+namespace {
+
+struct ReadDoc {
+    RichDoc doc;
+    bool whole = false; // it ran to the document's closing brace
+};
+
+Result<ReadDoc> readDoc(std::string_view bytes) {
     const std::size_t start = rtfStart(bytes);
     if (start == std::string_view::npos) {
-        return Error{"offset 0", "not an RTF file: it does not begin with {\\rtf"};
+        return Error{"bajt 0", bytes.find_first_not_of(" \t\r\n") == std::string_view::npos
+                                   ? "soubor je prázdný"
+                                   : "není to soubor RTF: nezačíná {\\rtf"};
     }
     Reader reader(bytes);
-    return reader.run(start);
+    RichDoc doc = reader.run(start);
+    return ReadDoc{std::move(doc), reader.closed()};
+}
+
+} // namespace
+
+Result<RichDoc> readRtf(std::string_view bytes) {
+    auto read = readDoc(bytes);
+    if (!read) {
+        return read.error();
+    }
+    return std::move(read->doc);
 }
 
 Result<RichDoc> readRtfFile(const std::filesystem::path& path) {
@@ -804,11 +827,14 @@ Result<RichDoc> readRtfFile(const std::filesystem::path& path) {
     if (!bytes) {
         return bytes.error();
     }
-    Result<RichDoc> doc = readRtf(*bytes);
-    if (!doc) {
-        return Error{path.string() + " (" + doc.error().where + ")", doc.error().reason};
+    auto read = readDoc(*bytes);
+    if (!read) {
+        return Error{path.string() + " (" + read.error().where + ")", read.error().reason};
     }
-    return doc;
+    if (!read->whole) {
+        return Error{path.string(), "soubor RTF je neúplný: chybí jeho konec"};
+    }
+    return std::move(read->doc);
 }
 
 } // namespace tarvenik

@@ -21,7 +21,9 @@ namespace tarvenik {
 Result<RichDoc> readRtf(std::string_view bytes);
 
 // The same over a file; an error names the path. A file above kMaxShownTextBytes is
-// refused unread, since laying out such a text would freeze the view for minutes.
+// refused unread, since laying out such a text would freeze the view for minutes. A file
+// that ends before the document's closing brace is refused as cut off: a text the program
+// ships is always whole, and half of it shown without a word reads as the whole text.
 Result<RichDoc> readRtfFile(const std::filesystem::path& path);
 
 } // namespace tarvenik

@@ -225,9 +225,11 @@ Result<void> RichView::savePdf(const std::filesystem::path& path, const QString&
     printer.setCreator(QStringLiteral("Tarvenik"));
     printer.setDocName(title);
     print(printer);
+    // The printer does not report a file it could not write in full (a full disk, a file
+    // size limit); such a file lacks its end, and nothing is put in place.
     const auto bytes = readFileBytes(toPath(printed));
-    if (!bytes || bytes->empty()) {
-        return Error{path.string(), "PDF se nepodařilo vytvořit"};
+    if (!bytes || !isCompletePdf(*bytes)) {
+        return Error{path.string(), "PDF se nepodařilo celé zapsat"};
     }
     return writeFileAtomic(path, *bytes);
 }

@@ -28,19 +28,55 @@ bool internetConnected() {
 
 namespace {
 
+// The network's failures in the user's words; Qt's own texts are English.
+QString networkProblem(QNetworkReply::NetworkError error) {
+    using E = QNetworkReply::NetworkError;
+    switch (error) {
+    case E::ConnectionRefusedError:
+        return QStringLiteral("server odmítl spojení");
+    case E::RemoteHostClosedError:
+        return QStringLiteral("server ukončil spojení předčasně");
+    case E::HostNotFoundError:
+        return QStringLiteral("server nebyl nalezen");
+    case E::TimeoutError:
+        return QStringLiteral("spojení vypršelo");
+    case E::SslHandshakeFailedError:
+        return QStringLiteral("zabezpečené spojení se nepodařilo navázat");
+    case E::TemporaryNetworkFailureError:
+    case E::NetworkSessionFailedError:
+        return QStringLiteral("síť není dostupná");
+    case E::TooManyRedirectsError:
+        return QStringLiteral("příliš mnoho přesměrování");
+    case E::InsecureRedirectError:
+        return QStringLiteral("přesměrování na nezabezpečenou adresu");
+    default:
+        break;
+    }
+    if (error >= E::ProxyConnectionRefusedError && error <= E::UnknownProxyError) {
+        return QStringLiteral("chyba proxy serveru");
+    }
+    return QStringLiteral("chyba sítě (kód %1)").arg(int(error));
+}
+
 // Why a finished reply brings no version file, or nothing when it does: only a 200 answer.
 std::optional<QString> answerProblem(const QNetworkReply& reply) {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && status.toInt() != 200) {
-        return QStringLiteral("HTTP %1 %2")
-            .arg(QString::number(status.toInt()),
-                 reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+    const int code = status.toInt();
+    if (code == 404) {
+        return QStringLiteral("soubor na serveru není (HTTP 404)");
+    }
+    // A redirect not followed ends with its own 3xx answer; the network's error says why.
+    if (code >= 300 && code < 400 && reply.error() != QNetworkReply::NoError) {
+        return networkProblem(reply.error());
+    }
+    if (status.isValid() && code != 200) {
+        return QStringLiteral("server odpověděl kódem HTTP %1").arg(code);
     }
     if (reply.error() != QNetworkReply::NoError) {
-        return reply.errorString();
+        return networkProblem(reply.error());
     }
     if (!status.isValid()) {
-        return QStringLiteral("no HTTP status");
+        return QStringLiteral("odpověď serveru není HTTP");
     }
     return std::nullopt;
 }
@@ -91,7 +127,8 @@ Result<std::string> fetchVersionFile(const QUrl& address, const QString& tempFol
         stop(Error{fromQ(address.toString()), fromQ(reason)});
     };
     const auto limit = static_cast<qint64>(kMaxVersionFileBytes);
-    const QString tooLong = QStringLiteral("the answer is longer than %1 bytes").arg(limit);
+    const QString tooLong =
+        QStringLiteral("soubor je příliš velký (nejvýš %1 KB)").arg(limit / 1024);
     qint64 received = 0;
     const auto takeBody = [&] {
         const QByteArray chunk = reply->readAll();
@@ -114,7 +151,7 @@ Result<std::string> fetchVersionFile(const QUrl& address, const QString& tempFol
     int redirects = 0;
     QObject::connect(reply, &QNetworkReply::redirected, reply, [&] {
         if (++redirects > kMaxRedirects) {
-            refuse(QStringLiteral("more than %1 redirects").arg(kMaxRedirects));
+            refuse(QStringLiteral("víc než %1 přesměrování").arg(kMaxRedirects));
         }
     });
 
@@ -122,7 +159,7 @@ Result<std::string> fetchVersionFile(const QUrl& address, const QString& tempFol
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
     QObject::connect(&deadline, &QTimer::timeout, reply, [&] {
-        refuse(QStringLiteral("no complete answer within %1 ms").arg(timeout.count()));
+        refuse(QStringLiteral("server neposlal celou odpověď do %1 ms").arg(timeout.count()));
     });
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 
 using namespace tarvenik;
 using tarvenik::test::Faults;
@@ -234,6 +235,20 @@ TEST(ContentNames, RecordsKeepTheEditorialRules) {
          [&](const NameRecord& r) {
              return r.calendar == "cizí kalendář" && daysOf.contains(r.name) ? daysOf.at(r.name)[0]
                                                                              : "";
+         }},
+        {"a domestic form that is a name of the other sex",
+         [&](const NameRecord& r) {
+             // Pet names that Czech gives to men and women alike.
+             static const std::set<std::string> bothSexes = {"Alex", "Saša", "Sláva", "Vlasta"};
+             std::string wrong;
+             for (const std::string& form : listItems(r.domesticForms)) {
+                 const auto found = byName.find(form);
+                 if (found != byName.end() && found->second->kind != r.kind &&
+                     !bothSexes.contains(form)) {
+                     wrong += form + " ";
+                 }
+             }
+             return wrong;
          }},
         {"usage \"vyjímečně\"",
          [](const NameRecord& r) { return r.usage == "vyjímečně" ? r.usage : ""; }},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 using namespace tarvenik;
@@ -236,6 +237,19 @@ TEST(BrowseNameLetter, FileOrderUnderTheFilterOrNone) {
     EXPECT_EQ(namesOf(cut), (std::vector<std::string>{"Emil", "Eva"}));
     ASSERT_TRUE(cut.error);
     EXPECT_FALSE(cut.error->notFound());
+
+    // A length byte no writer writes: the records before it, and the error with its place.
+    std::string bytes = encodeNameRecords({record("Emil"), record("Eva"), record("Ema")});
+    bytes[kNameRecordSize + 21] = static_cast<char>(7); // the kind holds 6 characters
+    std::ofstream(nameFilePath(app.path(), "E"), std::ios::binary | std::ios::trunc) << bytes;
+    const NameListing damaged = browseNameLetter(app.path(), "E", nullptr);
+    EXPECT_EQ(namesOf(damaged), (std::vector<std::string>{"Emil"}));
+    ASSERT_TRUE(damaged.error);
+    EXPECT_EQ(damaged.error->text(),
+              nameFilePath(app.path(), "E").string() + ": poškozený záznam (bajt 527)");
+    const NameListing searched = hledej(app.path(), searchFor("e"), {});
+    ASSERT_TRUE(searched.error);
+    EXPECT_EQ(searched.error->text(), damaged.error->text());
 
     std::filesystem::remove(nameFilePath(app.path(), "E"));
     const NameListing missing = browseNameLetter(app.path(), "E", nullptr);

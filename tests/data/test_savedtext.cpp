@@ -23,3 +23,15 @@ TEST(SavedText, TheChosenNameDecidesTheFormat) {
         EXPECT_EQ(savedTextOf(c.chosen), c.expected) << c.chosen;
     }
 }
+
+TEST(SavedText, APdfIsWholeOnlyWithItsEndMarker) {
+    const std::string whole = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\n%%EOF";
+    EXPECT_TRUE(isCompletePdf(whole));
+    EXPECT_TRUE(isCompletePdf(whole + "\r\n"));
+    EXPECT_TRUE(isCompletePdf(whole + "\n \n"));
+    for (std::size_t cut : {0, 5, 16, 30, 33}) {
+        EXPECT_FALSE(isCompletePdf(whole.substr(0, cut))) << cut;
+    }
+    EXPECT_FALSE(isCompletePdf("<html>%%EOF"));
+    EXPECT_FALSE(isCompletePdf(whole + "\nxref"));
+}

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <iterator>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -97,10 +98,12 @@ TEST(Settings, FailedWriteStopsAndNamesTheFile) {
               "Unable to write to " + (dir / "Tarvenik.ini").string());
 }
 
-TEST(Settings, SaveStopsAtTheKeyThatFails) {
+TEST(Settings, AFailedSaveLeavesTheOldFileWhole) {
     TempFolder dir;
-    // A file-size limit lets the first three keys (63 bytes) through and fails the fourth,
-    // as a disk that fills up during the save would.
+    const std::string old = "; moje\r\n[Vypocet]\r\nPartner=1\r\n";
+    dir.write("Tarvenik.ini", old);
+    // A file-size limit that the first keys would fit in and the whole file does not, as a
+    // disk that fills up during the save.
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -116,8 +119,8 @@ TEST(Settings, SaveStopsAtTheKeyThatFails) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(dir.read("Tarvenik.ini"),
-              "[Vypocet]\r\nPartner=0\r\nPruhlednost=0\r\n[Pamatovat]\r\nPamatovat=0\r\n");
+    EXPECT_EQ(dir.read("Tarvenik.ini"), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 // A stored level below what the settings dialog offers would make the main window

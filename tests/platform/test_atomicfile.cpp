@@ -114,6 +114,21 @@ TEST(AtomicFile, ReadOnlyFileIsAWriteFailure) {
               std::filesystem::perms(0444));
 }
 
+// Removing follows the same rule: a read-only file stays, for root as well.
+TEST(AtomicFile, RemovingLeavesAReadOnlyFile) {
+    TempFolder dir;
+    dir.write("Udaje.ini", "old");
+    dir.write("Tarvenik.ini", "old");
+    std::filesystem::permissions(dir / "Udaje.ini", std::filesystem::perms(0444));
+    const auto refused = removeFile(dir / "Udaje.ini");
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().text(), (dir / "Udaje.ini").string() + ": soubor je jen pro čtení");
+    EXPECT_EQ(dir.read("Udaje.ini"), "old");
+    EXPECT_TRUE(removeFile(dir / "Tarvenik.ini"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Tarvenik.ini"));
+    EXPECT_TRUE(removeFile(dir / "Tarvenik.ini")); // already gone
+}
+
 // The same as a normal user, for a file of another owner that only its owner may write.
 TEST(AtomicFile, FileThisUserMayNotWriteIsAWriteFailure) {
     if (::geteuid() != 0) {
@@ -166,6 +181,11 @@ TEST(AtomicFile, ReadsUpToTheLimitAndNotAByteMore) {
     const auto status = readFileBytes("/proc/self/status", 10);
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().reason, "soubor je příliš velký (nejvýš 10 B)");
+    EXPECT_EQ(readFileBytes(dir / "f.txt", 512).error().reason,
+              "soubor je příliš velký (nejvýš 512 B)");
+    dir.write("f.txt", std::string(16385, 'x'));
+    EXPECT_EQ(readFileBytes(dir / "f.txt", 16384).error().reason,
+              "soubor je příliš velký (nejvýš 16 KB)");
     EXPECT_TRUE(readFileBytes("/proc/self/status"));
 }
 
@@ -177,6 +197,8 @@ TEST(SystemErrors, CommonOnesInCzechTheRestInTheSystemsWords) {
         {EPERM, "chybí oprávnění"},
         {ENOSPC, "na disku není volné místo"},
         {EROFS, "systém souborů je jen pro čtení"},
+        {EFBIG, "soubor je příliš velký"},
+        {EDQUOT, "byla překročena kvóta disku"},
         {EIO, std::generic_category().message(EIO)},
     };
     for (const auto& [err, text] : cases) {

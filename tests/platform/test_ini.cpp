@@ -183,3 +183,24 @@ TEST(IniFile, FirstWriteCreatesTheMissingFolders) {
     ASSERT_TRUE(writeIniValue(file, "S", "k", "v"));
     EXPECT_EQ(dir.read("share/Tarvenik/T.ini"), "[S]\r\nk=v\r\n");
 }
+
+// A profile file past the limit (or a folder in its place) is neither read nor replaced by
+// a write: the write would keep one key of it and lose the rest.
+TEST(IniFile, OversizedFileOrFolderIsRefusedAndKeptWhole) {
+    TempFolder dir;
+    const std::string big = "[S]\r\nk=v\r\n" + std::string(kMaxIniBytes, 'x');
+    dir.write("T.ini", big);
+    std::filesystem::create_directory(dir / "D.ini");
+    const std::pair<std::string, std::string> cases[] = {
+        {"T.ini", "soubor je příliš velký (nejvýš 4 MB)"},
+        {"D.ini", "je to složka, ne soubor"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const auto loaded = loadIni(dir / name);
+        ASSERT_FALSE(loaded) << name;
+        EXPECT_EQ(loaded.error().text(), (dir / name).string() + ": " + reason);
+        EXPECT_FALSE(writeIniValue(dir / name, "S", "k", "w")) << name;
+    }
+    EXPECT_EQ(dir.read("T.ini"), big);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "D.ini"));
+}

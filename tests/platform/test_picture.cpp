@@ -212,14 +212,26 @@ TEST(Picture, DamagedFilesAreErrorsNamingTheFile) {
             EXPECT_FALSE(r.error().reason.empty());
         }
     }
+    // The reasons are the program's own, in Czech: the libraries' English stays inside.
     std::string jpeg = cardJpeg();
+    const std::string cutJpeg = jpeg.substr(0, jpeg.size() / 2);
     for (std::size_t i = 20; i < jpeg.size() - 2; ++i) {
         jpeg[i] = '\xFF';
     }
-    EXPECT_FALSE(decodePicture(jpeg, "x.jpg"));
     std::string png = cardPng(PNG_COLOR_TYPE_RGB);
+    const std::string cutPng = png.substr(0, png.size() - 20);
     png[png.size() / 2] ^= 0x55; // breaks a CRC or the deflate stream
-    EXPECT_FALSE(decodePicture(png, "x.png"));
+    const std::pair<std::string, std::string> reasons[] = {
+        {cutJpeg, "poškozený soubor JPEG (soubor je neúplný)"},
+        {jpeg, "poškozený soubor JPEG (data obrázku jsou poškozená)"},
+        {cutPng, "poškozený soubor PNG (soubor je neúplný)"},
+        {png, "poškozený soubor PNG (data obrázku jsou poškozená)"},
+    };
+    for (const auto& [bytes, reason] : reasons) {
+        const auto r = decodePicture(bytes, "x");
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.error().reason, reason);
+    }
     const auto unknown = decodePicture("GIF89a....", "x.gif");
     ASSERT_FALSE(unknown);
     EXPECT_EQ(unknown.error().reason, "neznámý formát obrázku (podporované jsou BMP, JPEG a PNG)");

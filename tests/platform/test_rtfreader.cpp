@@ -287,11 +287,13 @@ TEST(RtfReader, AHugeFontNameIsCutNotCopiedIntoEveryRun) {
 }
 
 TEST(RtfReader, RefusesWhatIsNotRtf) {
-    for (std::string_view bad : {"", "hello", "{\\rtx1}", "{ \\rtf1}", "\xEF\xBB"}) {
+    for (std::string_view bad : {"hello", "{\\rtx1}", "{ \\rtf1}", "\xEF\xBB"}) {
         const Result<RichDoc> doc = readRtf(bad);
         ASSERT_FALSE(doc.ok()) << bad;
-        EXPECT_EQ(doc.error().where, "offset 0");
+        EXPECT_EQ(doc.error().where, "bajt 0");
+        EXPECT_EQ(doc.error().reason, "není to soubor RTF: nezačíná {\\rtf");
     }
+    EXPECT_EQ(readRtf(" \r\n").error().reason, "soubor je prázdný");
     EXPECT_TRUE(readRtf("\xEF\xBB\xBF \r\n{\\rtf1 x}").ok());
 }
 
@@ -358,10 +360,17 @@ TEST(RtfReader, ReadsFilesAndNamesTheMissingOne) {
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().text().find("b.rtf"), std::string::npos);
 
+    // A file cut off before its closing brace is damage, though readRtf keeps what it read.
+    dir.write("cut.rtf", std::string(kWordPad).substr(0, kWordPad.size() / 2));
+    const Result<RichDoc> cut = readRtfFile(dir / "cut.rtf");
+    ASSERT_FALSE(cut.ok());
+    EXPECT_EQ(cut.error().text(),
+              (dir / "cut.rtf").string() + ": soubor RTF je neúplný: chybí jeho konec");
+
     dir.write("c.rtf", "plain text");
     const Result<RichDoc> notRtf = readRtfFile(dir / "c.rtf");
     ASSERT_FALSE(notRtf.ok());
-    EXPECT_NE(notRtf.error().where.find("c.rtf (offset 0)"), std::string::npos);
+    EXPECT_NE(notRtf.error().where.find("c.rtf (bajt 0)"), std::string::npos);
 }
 
 } // namespace

@@ -124,44 +124,51 @@ private slots:
         QCOMPARE(tarvenik::versionFileAddress(site).toString(), address);
     }
 
-    // Every answer a server may give, and the lines, button and temporary file after it.
+    // Every answer a server may give, and the lines, button and temporary file after it; a
+    // failure's reason, in Czech, is the tooltip of its line.
     void answersOfTheServer_data() {
         QTest::addColumn<Script>("script");
         QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("reason");
         const QByteArray upToDate =
             LocalHttpServer::response("23\r\nTarvenik 0.2.3\r\nhttp://a.cz/\r\n");
-        QTest::newRow("release 23") << publish(upToDate) << kUpToDate;
+        const QString tooLarge = QStringLiteral("soubor je příliš velký (nejvýš 64 KB)");
+        QTest::newRow("release 23") << publish(upToDate) << kUpToDate << QString();
         QTest::newRow("404 with a valid body")
             << publish(LocalHttpServer::response("24\r\nx\r\nhttp://a.cz/", "404 Not Found"))
-            << kFailed;
+            << kFailed << QStringLiteral("soubor na serveru není (HTTP 404)");
         QTest::newRow("a success other than 200")
-            << publish(LocalHttpServer::response("23", "204 No Content")) << kFailed;
+            << publish(LocalHttpServer::response("23", "204 No Content")) << kFailed
+            << QStringLiteral("server odpověděl kódem HTTP 204");
         QTest::newRow("dropped connection") << Script([](LocalHttpServer& s) {
             s.answer("/verzess.txt", {LocalHttpServer::Action::Drop, {}});
-        }) << kFailed;
+        }) << kFailed << QStringLiteral("server ukončil spojení předčasně");
         QTest::newRow("HTML page") << publish(LocalHttpServer::response(
                                           "<!DOCTYPE html>\n<html><body>Chyba</body></html>\n",
                                           "200 OK", "Content-Type: text/html\r\n"))
-                                   << kInvalid;
+                                   << kInvalid << QString();
         QTest::newRow("exactly 64 KB")
             << publish(LocalHttpServer::response("23\r\n" + QByteArray(65536 - 4, 'x')))
-            << kUpToDate;
+            << kUpToDate << QString();
         QTest::newRow("over 64 KB, announced")
-            << publish(LocalHttpServer::response("23\r\n" + QByteArray(65536 - 3, 'x'))) << kFailed;
+            << publish(LocalHttpServer::response("23\r\n" + QByteArray(65536 - 3, 'x'))) << kFailed
+            << tooLarge;
         QTest::newRow("over 64 KB, not announced")
             << publish("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n23\r\n" +
                        QByteArray(200000, 'x'))
-            << kFailed;
+            << kFailed << tooLarge;
         QTest::newRow("redirected twice") << Script([upToDate](LocalHttpServer& s) {
             s.send("/verzess.txt", redirect("302 Found", "/a"));
             s.send("/a", redirect("301 Moved Permanently", "/b/verzess.txt"));
             s.send("/b/verzess.txt", upToDate);
-        }) << kUpToDate;
-        QTest::newRow("redirect loop") << publish(redirect("302 Found", "/verzess.txt")) << kFailed;
+        }) << kUpToDate << QString();
+        QTest::newRow("redirect loop") << publish(redirect("302 Found", "/verzess.txt")) << kFailed
+                                       << QStringLiteral("příliš mnoho přesměrování");
     }
     void answersOfTheServer() {
         QFETCH(Script, script);
         QFETCH(QString, outcome);
+        QFETCH(QString, reason);
         LocalHttpServer server;
         script(server);
         TempFolder temp;
@@ -169,6 +176,9 @@ private slots:
         w.BtnAktual->click();
         QVERIFY(server.requests() > 0);
         QCOMPARE(linesOf(w.LBInfo), afterDownload(outcome));
+        const QString tip = w.LBInfo->item(4)->toolTip();
+        QVERIFY2(reason.isEmpty() ? tip.isEmpty() : tip.endsWith(QStringLiteral(": ") + reason),
+                 qPrintable(tip));
         QVERIFY(w.BtnAktual->isEnabled());
         QCOMPARE(w.BtnAktual->text(), QStringLiteral("Zkontrolovat"));
         QVERIFY(!QFileInfo::exists(tempFileOf(temp)));
