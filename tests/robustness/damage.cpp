@@ -58,6 +58,19 @@ std::vector<DamageCase> allDamageCases() {
             {Damage::NoPermission, 0}};
 }
 
+std::string requiredReason(Damage damage) {
+    switch (damage) {
+    case Damage::Huge:
+        return "soubor je příliš velký";
+    case Damage::Directory:
+        return "je to složka, ne soubor";
+    case Damage::NoPermission:
+        return "chybí oprávnění";
+    default:
+        return {};
+    }
+}
+
 std::string caseName(const DamageCase& c) {
     switch (c.damage) {
     case Damage::Missing:

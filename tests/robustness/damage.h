@@ -32,6 +32,10 @@ std::vector<DamageCase> allDamageCases();
 // "missing", "truncated#2", …: the name a test's output and the note's table use.
 std::string caseName(const DamageCase& c);
 
+// What every report of this damage must say (the program's own Czech reason), or nothing
+// where the damage has no reason of its own.
+std::string requiredReason(Damage damage);
+
 // Replaces the file at `path` (created if missing) by the damaged form of `good`.
 void applyDamage(const std::filesystem::path& path, const std::string& good, const DamageCase& c);
 

@@ -247,20 +247,6 @@ std::string bytesOf(const fs::path& path) {
     return s.str();
 }
 
-// The reason a damage must be reported with; none where the window may show what it read.
-QString requiredReason(Damage damage) {
-    switch (damage) {
-    case Damage::Huge:
-        return QStringLiteral("soubor je příliš velký");
-    case Damage::Directory:
-        return QStringLiteral("je to složka, ne soubor");
-    case Damage::NoPermission:
-        return QStringLiteral("chybí oprávnění");
-    default:
-        return {};
-    }
-}
-
 struct CaseRun {
     Seen seen;
     qint64 ms = 0;
@@ -398,7 +384,8 @@ private slots:
         if (c.damage == Damage::Missing) {
             QVERIFY2(all.contains(ownText), qPrintable(all));
         }
-        if (const QString reason = requiredReason(c.damage); !reason.isEmpty()) {
+        if (const QString reason = QString::fromStdString(requiredReason(c.damage));
+            !reason.isEmpty()) {
             QVERIFY2(run.seen.messages.join(QLatin1Char('\n')).contains(reason), qPrintable(all));
         }
     }

@@ -282,20 +282,10 @@ QStringList englishWords(const QString& text) {
     return found;
 }
 
-// What a damage must say where it is reported.
-QString requiredReason(Damage damage) {
-    switch (damage) {
-    case Damage::Missing:
-        return QStringLiteral("nebyl nalezen");
-    case Damage::Directory:
-        return QStringLiteral("je to složka, ne soubor");
-    case Damage::Huge:
-        return QStringLiteral("soubor je příliš velký");
-    case Damage::NoPermission:
-        return QStringLiteral("chybí oprávnění");
-    default:
-        return {};
-    }
+// What a damage must say where it is reported: a missing picture is not found as well.
+QString reasonFor(Damage damage) {
+    return damage == Damage::Missing ? QStringLiteral("nebyl nalezen")
+                                     : QString::fromStdString(requiredReason(damage));
 }
 
 // The update window's outcome lines, by damage: the file's absence and its size are
@@ -440,7 +430,7 @@ private slots:
         if (c.damage == Damage::Missing && quietAllowed) {
             QVERIFY2(messages.empty(), "a missing profile file reads as defaults, silently");
         }
-        if (const QString reason = requiredReason(c.damage); !quietAllowed && !reason.isEmpty()) {
+        if (const QString reason = reasonFor(c.damage); !quietAllowed && !reason.isEmpty()) {
             QVERIFY2(std::any_of(messages.begin(), messages.end(),
                                  [&](const QString& m) { return m.contains(reason); }),
                      qPrintable(outcome));
