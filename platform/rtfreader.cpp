@@ -829,7 +829,8 @@ Result<RichDoc> readRtfFile(const std::filesystem::path& path) {
     }
     auto read = readDoc(*bytes);
     if (!read) {
-        return Error{path.string() + " (" + read.error().where + ")", read.error().reason};
+        // Only the file's start is wrong here, so its name alone says where.
+        return Error{path.string(), read.error().reason};
     }
     if (!read->whole) {
         return Error{path.string(), "soubor RTF je neúplný: chybí jeho konec"};
